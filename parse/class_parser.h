@@ -1,0 +1,30 @@
+#ifndef KINTREE_PARSE_CLASS_PARSER_H_
+#define KINTREE_PARSE_CLASS_PARSER_H_
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class ClassList;
+class ScanContext;
+
+/// Records every class and interface declaration of one source file.
+void parseClasses(const std::string& path, ClassList& classes, ScanContext& context);
+
+/// Records the declarations found in `source`, the text of the file `path`.
+void parseClassText(std::string_view source, const std::string& path, ClassList& classes,
+                    ScanContext& context);
+
+/// The non-empty items of a comma-separated type list, split only at commas
+/// outside angle brackets.
+std::vector<std::string> splitTopLevel(std::string_view list);
+
+/// Index of the first character from `start` at angle-bracket depth zero
+/// that is one of `characters`, or std::string_view::npos.
+size_t findTopLevel(std::string_view text, std::string_view characters, size_t start);
+
+/// Removes everything from the first "<" to the last ">" after it.
+std::string& removeTypeArguments(std::string& name);
+
+#endif  // KINTREE_PARSE_CLASS_PARSER_H_

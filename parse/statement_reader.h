@@ -1,0 +1,45 @@
+#ifndef KINTREE_PARSE_STATEMENT_READER_H_
+#define KINTREE_PARSE_STATEMENT_READER_H_
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+/// Where the scanner stands within one statement.
+enum class ScanState { Code, CharLiteral, StringLiteral, BlockComment, Complete };
+
+/// A whole source file held in memory, read line by line. A line ends at a
+/// line feed; a carriage return just before it goes with it (text mode).
+class SourceStream {
+ public:
+  explicit SourceStream(std::string_view text);
+  /// The next line without its line end; false when the text is exhausted.
+  bool readLine(std::string_view& line);
+
+ private:
+  std::string_view text_;
+  size_t position_ = 0;
+};
+
+/// Reads the next statement: the text up to and including the next ";", "{"
+/// or "}" outside comments and literals, with comments and literal contents
+/// removed and whitespace collapsed. `line` holds the unread rest of the
+/// current line between calls (empty for a new file). False when the input
+/// ends before a terminator; the unfinished text is then dropped.
+bool readStatement(SourceStream& input, std::string& statement, std::string_view& line);
+
+/// Scans `line` from `start` in `state`, appends what survives to
+/// `statement`, and returns the index of the last character consumed, or the
+/// line's length when the whole rest was consumed.
+size_t scanLine(std::string& statement, std::string_view line, size_t start, ScanState& state);
+
+/// Trims whitespace at both ends and turns every inner run of whitespace
+/// into one blank, in place.
+std::string& collapseSpaces(std::string& text);
+
+/// True for the six ASCII whitespace characters.
+inline bool isJavaSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+#endif  // KINTREE_PARSE_STATEMENT_READER_H_

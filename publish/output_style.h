@@ -1,0 +1,32 @@
+#ifndef KINTREE_PUBLISH_OUTPUT_STYLE_H_
+#define KINTREE_PUBLISH_OUTPUT_STYLE_H_
+
+#include <cstdint>
+#include <string_view>
+
+/// How tree connections are drawn; the value of -g, -x, -s, -h, -j, -z.
+enum OutputStyle : int32_t {
+  Graphics = 0,
+  PlusMinus = 1,
+  Spaces = 2,
+  HtmlImages = 3,
+  JavaScript = 4,
+  GraphViz = 5,
+};
+
+/// One literal text per style 0 to 4; GraphViz never indexes a row.
+struct StyleRow {
+  std::string_view text[5];
+  std::string_view operator[](OutputStyle style) const { return text[style]; }
+};
+
+extern const StyleRow TreeHeader;      ///< written once before the first tree line
+extern const StyleRow LineStart;       ///< opens every tree line
+extern const StyleRow FieldSeparator;  ///< follows the file column
+extern const StyleRow LineEnd;         ///< closes every tree line
+extern const StyleRow BranchTee;       ///< a child that is not the last one
+extern const StyleRow BranchCorner;    ///< the last child
+extern const StyleRow StemBar;         ///< an ancestor with further children below
+extern const StyleRow StemBlank;       ///< an ancestor that was the last child
+
+#endif  // KINTREE_PUBLISH_OUTPUT_STYLE_H_

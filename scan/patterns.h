@@ -1,0 +1,18 @@
+#ifndef KINTREE_SCAN_PATTERNS_H_
+#define KINTREE_SCAN_PATTERNS_H_
+
+#include <optional>
+#include <regex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+/// A user wildcard as an ECMAScript pattern: every "*" becomes ".*", the rest
+/// passes through ("?", ".", brackets keep their regular-expression meaning).
+/// Nothing when the result is not a valid pattern.
+std::optional<std::regex> compileWildcard(std::string text);
+
+/// True when `text` as a whole matches at least one of `patterns`.
+bool matchesAny(std::string_view text, const std::vector<std::regex>& patterns);
+
+#endif  // KINTREE_SCAN_PATTERNS_H_
