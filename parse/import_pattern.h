@@ -1,0 +1,22 @@
+#ifndef KINTREE_PARSE_IMPORT_PATTERN_H_
+#define KINTREE_PARSE_IMPORT_PATTERN_H_
+
+#include <string>
+#include <string_view>
+
+/// The two groups of an import statement.
+struct ImportGroups {
+  std::string modifier;  ///< g1: "static " or empty
+  std::string name;      ///< g2: the imported name, "*" included
+};
+
+/// The import pattern, for tests that check findImport against a regex
+/// engine.
+extern const char kImportPattern[];
+
+/// Searches `statement` for "import (static |)NAME;" with the groups and the
+/// leftmost match that an ECMAScript search for kImportPattern gives, in
+/// linear time; false when there is none.
+bool findImport(std::string_view statement, ImportGroups& groups);
+
+#endif  // KINTREE_PARSE_IMPORT_PATTERN_H_
