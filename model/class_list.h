@@ -14,7 +14,7 @@
 /// order, equal names in creation order.
 class ClassList {
  public:
-  using Records = std::multimap<std::string, std::unique_ptr<ClassInfo>>;
+  using Records = std::multimap<std::string, std::unique_ptr<ClassInfo>, std::less<>>;
 
   /// The record that now stands for `name`, created or merged as needed;
   /// nullptr when the ignore or include patterns refuse the name.

@@ -38,6 +38,10 @@ class Inclusion {
   std::vector<uint32_t> visitIndex_;  // scratch for evaluate(), 0 = unvisited
   std::vector<uint32_t> lowLink_;
   std::vector<bool> onStack_;
+  std::vector<bool> reaches_;
+  std::vector<uint32_t> stackPosition_;
+  std::vector<uint32_t> seenEpoch_;  // for markPrinted()
+  uint32_t epoch_ = 0;
 };
 
 #endif  // KINTREE_MODEL_INCLUSION_H_

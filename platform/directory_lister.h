@@ -31,6 +31,7 @@ class DirectoryLister {
   struct Entry {
     std::string name;
     bool isDirectory;
+    bool typeUnknown;  // the listing did not tell whether it is a directory
   };
   std::vector<Entry> entries_;
   size_t current_ = 0;

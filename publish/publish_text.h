@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "publish/publish.h"
 
@@ -47,6 +48,9 @@ class PublishText : public Publish {
   ClassList& classes_;
   ScanContext& context_;
   Output& out_;
+
+ private:
+  std::vector<bool> onPath_;  // by sequence, during printChildren
 };
 
 /// The common leading part of two texts; an empty text never shortens the other.

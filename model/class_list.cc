@@ -1,0 +1,67 @@
+#include "model/class_list.h"
+
+#include "app/log.h"
+#include "scan/patterns.h"
+
+ClassInfo* ClassList::create(std::string_view kind, std::string_view name,
+                             std::string_view modifiers, std::string_view file,
+                             std::string_view package, bool defined) {
+  auto record = std::make_unique<ClassInfo>();
+  record->kind = kind;
+  record->name = name;
+  record->modifiers = modifiers;
+  record->file = file;
+  record->package = package;
+  record->defined = defined;
+  record->sequence = nextSequence_++;
+  ClassInfo* created = record.get();
+  // A multimap inserts after the records of an equal key: creation order.
+  records_.emplace(std::string(name), std::move(record));
+  return created;
+}
+
+ClassInfo* ClassList::addClass(std::string_view kind, std::string_view name,
+                               std::string_view modifiers, std::string_view file,
+                               std::string_view package, bool defined) {
+  if (matchesAny(name, ignorePatterns)) {
+    Log(2).stream() << "Ignoring class:" << name;
+    return nullptr;
+  }
+  if (!includePatterns.empty() && !matchesAny(name, includePatterns)) return nullptr;
+
+  auto range = records_.equal_range(name);
+  if (range.first == range.second) return create(kind, name, modifiers, file, package, defined);
+  if (!defined) return range.first->second.get();
+
+  // A declaration merges into the first record of its package, or into the
+  // first placeholder, whatever package that one came from.
+  ClassInfo* found = nullptr;
+  for (auto it = range.first; it != range.second; ++it) {
+    ClassInfo* candidate = it->second.get();
+    if (candidate->package == package || !candidate->defined) {
+      found = candidate;
+      break;
+    }
+  }
+  if (!found) return create(kind, name, modifiers, file, package, defined);
+  if (found->defined) {
+    Log(1).stream() << "Duplicate class=" << name << "\n File " << file << "\n  and "
+                    << found->file;
+  }
+  found->defined = true;
+  found->kind = kind;
+  found->modifiers = modifiers;
+  found->file = file;
+  found->package = package;
+  return found;
+}
+
+void ClassList::linkParent(ClassInfo* child, std::string_view parentName, std::string_view file,
+                           std::string_view package) {
+  ClassInfo* parent = addClass("class", parentName, "", file, package, false);
+  if (!parent) return;
+  child->parents.insert(parent);
+  parent->children.insert(child);
+}
+
+void ClassList::release() { records_.clear(); }

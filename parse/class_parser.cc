@@ -1,0 +1,157 @@
+#include "parse/class_parser.h"
+
+#include "app/scan_context.h"
+#include "parse/class_pattern.h"
+#include "parse/parse_file.h"
+#include "parse/statement_reader.h"
+#include "platform/output.h"
+#include "scan/replace.h"
+
+namespace {
+
+/// The enclosing names of a declaration: the open braces' entries joined by
+/// dots, with a dot at the end when not empty. Empty entries (method bodies
+/// and other blocks) give empty components.
+std::string nestingPrefix(const std::vector<std::string>& nameStack) {
+  std::string prefix;
+  for (size_t i = 0; i < nameStack.size(); ++i) {
+    if (i > 0) prefix += '.';
+    prefix += nameStack[i];
+  }
+  if (!prefix.empty()) prefix += '.';
+  return prefix;
+}
+
+/// The items of an extends or implements clause, each without type
+/// arguments and with its whitespace normalised.
+std::vector<std::string> clauseItems(std::string clause, std::string_view keyword) {
+  replaceAll(clause, keyword, "");
+  collapseSpaces(clause);
+  std::vector<std::string> items = splitTopLevel(clause);
+  for (std::string& item : items) collapseSpaces(removeTypeArguments(item));
+  return items;
+}
+
+void printDump(Output& out, const std::string& statement, const std::string& modifiers,
+               const ClassGroups& groups, const std::string& name) {
+  std::string extends = groups.extends;
+  collapseSpaces(replaceAll(extends, " extends ", ""));
+  std::string implements = groups.implements;
+  collapseSpaces(replaceAll(implements, " implements ", ""));
+  out << statement << '\n';
+  out << "  Modifiers       =" << modifiers << '\n';
+  out << "  classOrInterface=" << groups.kind << '\n';
+  out << "  name            =" << name << '\n';
+  out << "  generic         =" << groups.generic << '\n';
+  out << "  extends         =" << extends << '\n';
+  out << "  implements      =" << implements << '\n';
+}
+
+void handleDeclaration(ClassGroups& groups, const std::string& statement, const std::string& path,
+                       const std::string& currentPackage, std::vector<std::string>& nameStack,
+                       ClassList& classes, ScanContext& context) {
+  std::string name = nestingPrefix(nameStack) + groups.name;
+  std::string modifiers;
+  if (groups.annotation.empty() || groups.annotation[0] != '@') {
+    // A first token that is no annotation belongs to the modifiers.
+    modifiers = groups.annotation + " " + groups.modifiers;
+    groups.annotation.clear();
+  } else {
+    modifiers = groups.modifiers;
+  }
+  collapseSpaces(modifiers);
+
+  ClassInfo* record = classes.addClass(groups.kind, name, modifiers, path, currentPackage, true);
+  if (record) {
+    record->meta = groups.annotation;
+    record->generic = groups.generic;
+    if (!groups.extends.empty()) {
+      for (const std::string& parent : clauseItems(groups.extends, " extends ")) {
+        classes.linkParent(record, parent, path, currentPackage);
+      }
+    }
+    if (!groups.implements.empty()) {
+      for (const std::string& item : clauseItems(groups.implements, " implements ")) {
+        ClassInfo* implemented = classes.addClass("interface", item, "", path, currentPackage, false);
+        if (implemented) record->interfaces.insert(implemented);
+      }
+    }
+    if (static_cast<uint32_t>(context.logLevel) >= 4) {
+      printDump(context.output, statement, modifiers, groups, name);
+    }
+  }
+  // The brace that ends the header opens the body of this name, refused or not.
+  nameStack.push_back(groups.name);
+}
+
+}  // namespace
+
+void parseClasses(const std::string& path, ClassList& classes, ScanContext& context) {
+  std::string source;
+  loadSource(path, source);
+  parseClassText(source, path, classes, context);
+}
+
+void parseClassText(std::string_view source, const std::string& path, ClassList& classes,
+                    ScanContext& context) {
+  std::string currentPackage = "none";
+  std::vector<std::string> nameStack;
+  SourceStream input(source);
+  std::string_view line;
+  std::string statement;
+  std::string packageName;
+  ClassGroups groups;
+  while (readStatement(input, statement, line)) {
+    replaceAll(statement, ", ", ",");
+    if (findPackage(statement, packageName)) {
+      currentPackage = packageName;
+    } else if (findClassDeclaration(statement, groups)) {
+      handleDeclaration(groups, statement, path, currentPackage, nameStack, classes, context);
+    } else {
+      for (char c : statement) {
+        if (c == '{') {
+          nameStack.emplace_back();
+        } else if (c == '}' && !nameStack.empty()) {
+          nameStack.pop_back();
+        }
+      }
+    }
+  }
+}
+
+size_t findTopLevel(std::string_view text, std::string_view characters, size_t start) {
+  long depth = 0;
+  for (size_t i = start; i < text.size(); ++i) {
+    char c = text[i];
+    if (c == '<') ++depth;
+    if (c == '>') --depth;
+    if (depth == 0 && characters.find(c) != std::string_view::npos) return i;
+  }
+  return std::string_view::npos;
+}
+
+std::vector<std::string> splitTopLevel(std::string_view list) {
+  std::vector<std::string> items;
+  size_t start = 0;
+  for (;;) {
+    size_t comma = findTopLevel(list, ",", start);
+    size_t end = comma == std::string_view::npos ? list.size() : comma;
+    if (end > start) items.emplace_back(list.substr(start, end - start));
+    if (comma == std::string_view::npos) break;
+    start = comma + 1;
+  }
+  return items;
+}
+
+std::string& removeTypeArguments(std::string& name) {
+  // The same as replacing every match of "<.*>" by nothing: the first match
+  // runs from the first "<" to the last ">" after it, and no ">" is left
+  // behind it for a second one. The names come from a clause that holds no
+  // line breaks, which "." would not cross.
+  size_t open = name.find('<');
+  if (open == std::string::npos) return name;
+  size_t close = name.rfind('>');
+  if (close == std::string::npos || close < open) return name;
+  name.erase(open, close - open + 1);
+  return name;
+}

@@ -1,0 +1,20 @@
+#include "parse/parse_file.h"
+
+#include "app/scan_context.h"
+#include "parse/class_parser.h"
+#include "parse/import_parser.h"
+#include "platform/file_system.h"
+
+void parseFile(const std::string& path, ClassList& classes, ScanContext& context) {
+  if (context.importLevel < 0) {
+    parseClasses(path, classes, context);
+  } else {
+    parseImports(path, classes, context);
+  }
+}
+
+void loadSource(const std::string& path, std::string& text) {
+  readWholeFile(path, text);
+  // A byte-order mark is no part of the source text.
+  if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
+}

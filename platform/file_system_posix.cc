@@ -1,0 +1,92 @@
+#include "platform/file_system.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <vector>
+
+std::string fullPath(std::string_view path) {
+  std::string joined;
+  if (path.empty() || path.front() != '/') {
+    // getcwd needs a buffer; grow it until the working directory fits.
+    std::vector<char> buffer(4096);
+    while (!getcwd(buffer.data(), buffer.size())) {
+      if (errno != ERANGE) break;
+      buffer.resize(buffer.size() * 2);
+    }
+    joined = buffer.data();
+    joined += '/';
+  }
+  joined.append(path.data(), path.size());
+
+  // Rebuild the path component by component, dropping "." and empty
+  // components and letting ".." remove the one before it.
+  std::string result;
+  size_t at = 0;
+  while (at <= joined.size()) {
+    size_t end = joined.find('/', at);
+    if (end == std::string::npos) end = joined.size();
+    std::string_view component(joined.data() + at, end - at);
+    if (component == "..") {
+      size_t cut = result.rfind('/');
+      result.resize(cut == std::string::npos ? 0 : cut);
+    } else if (!component.empty() && component != ".") {
+      result += '/';
+      result.append(component.data(), component.size());
+    }
+    at = end + 1;
+  }
+  if (result.empty()) result = "/";
+  return result;
+}
+
+bool pathExists(const std::string& path) {
+  struct stat status;
+  return lstat(path.c_str(), &status) == 0;
+}
+
+bool isDirectory(const std::string& path) {
+  struct stat status;
+  return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+bool isRegularFile(const std::string& path) {
+  struct stat status;
+  return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+bool fileIdentity(const std::string& path, FileIdentity& identity) {
+  struct stat status;
+  if (stat(path.c_str(), &status) != 0) return false;
+  identity.device = status.st_dev;
+  identity.inode = status.st_ino;
+  return true;
+}
+
+bool readWholeFile(const std::string& path, std::string& contents) {
+  contents.clear();
+  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat status;
+  if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
+    contents.reserve(static_cast<size_t>(status.st_size));
+  }
+  char chunk[1 << 16];
+  bool ok = true;
+  for (;;) {
+    ssize_t got = read(fd, chunk, sizeof chunk);
+    if (got > 0) {
+      contents.append(chunk, static_cast<size_t>(got));
+    } else if (got == 0) {
+      break;
+    } else if (errno != EINTR) {
+      ok = false;
+      break;
+    }
+  }
+  close(fd);
+  if (!ok) contents.clear();
+  return ok;
+}

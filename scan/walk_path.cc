@@ -1,0 +1,79 @@
+#include "scan/walk_path.h"
+
+#include <vector>
+
+#include "app/log.h"
+#include "app/scan_context.h"
+#include "parse/parse_file.h"
+#include "platform/directory_lister.h"
+#include "platform/file_system.h"
+#include "scan/patterns.h"
+
+namespace {
+
+/// The extension test: the text from the last "." of the whole path, lower
+/// case, must be ".java".
+bool hasJavaExtension(const std::string& path, bool& longEnough) {
+  size_t dot = path.rfind('.');
+  size_t length = dot == std::string::npos ? 0 : path.size() - dot;
+  longEnough = length >= 2;
+  if (length != 5) return false;
+  static const char kJava[] = ".java";
+  for (size_t i = 0; i < 5; ++i) {
+    char c = path[dot + i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != kJava[i]) return false;
+  }
+  return true;
+}
+
+int walk(const std::string& path, ScanContext& context, std::vector<FileIdentity>& ancestors) {
+  DirectoryLister lister(path);
+  int count = 0;
+  for (bool more = lister.first(); more; more = lister.next()) {
+    std::string entryPath = fullPath(lister.entryDir + kPathSeparator + lister.name());
+
+    if (lister.isDirectory()) {
+      // A link back to a directory on the current descent path would make
+      // the walk endless; such a directory is not entered again.
+      FileIdentity identity;
+      bool known = fileIdentity(entryPath, identity);
+      bool repeated = false;
+      for (const FileIdentity& ancestor : ancestors) repeated = repeated || ancestor == identity;
+      if (known && repeated) continue;
+      if (known) ancestors.push_back(identity);
+      count += walk(entryPath, context, ancestors);
+      if (known) ancestors.pop_back();
+      continue;
+    }
+
+    if (entryPath.empty() || matchesAny(entryPath, context.ignoreFilePatterns)) {
+      Log(2).stream() << "Ignoring file:" << entryPath;
+      continue;
+    }
+    bool longEnough = false;
+    bool isJava = hasJavaExtension(entryPath, longEnough);
+    if (!longEnough) continue;
+    if (!isRegularFile(entryPath)) {
+      Log().stream() << "Invalid file " << entryPath;
+      continue;
+    }
+    if (isJava) {
+      parseFile(entryPath, context.classes, context);
+      ++count;
+    }
+  }
+  return count;
+}
+
+}  // namespace
+
+int walkPath(const std::string& path, ScanContext& context) {
+  std::vector<FileIdentity> ancestors;
+  FileIdentity identity;
+  if (isDirectory(path.empty() ? std::string(".") : path) &&
+      fileIdentity(path.empty() ? std::string(".") : path, identity)) {
+    ancestors.push_back(identity);
+  }
+  return walk(path, context, ancestors);
+}
