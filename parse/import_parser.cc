@@ -1,4 +1,84 @@
 #include "parse/import_parser.h"
 
-// Import mode records nothing yet.
-void parseImports(const std::string&, ClassList&, ScanContext&) {}
+#include <cstdint>
+#include <string_view>
+
+#include "app/scan_context.h"
+#include "model/class_list.h"
+#include "parse/drop_last_components.h"
+#include "parse/import_pattern.h"
+#include "parse/parse_file.h"
+#include "parse/statement_reader.h"
+#include "platform/output.h"
+#include "scan/replace.h"
+
+namespace {
+
+// What one accepted import did: the statement, the name recorded, and the
+// link counts of the file's package record (0 when the file has none).
+void writeImportDump(Output& out, std::string_view statement, const ImportGroups& import,
+                     const ClassInfo* packageRecord) {
+  out << statement << "\n  Modifiers =" << import.modifier << "\n  name      =" << import.name
+      << "\n  #children =";
+  out.unsignedNumber(packageRecord ? packageRecord->children.size() : 0);
+  out << "\n  #parents  =";
+  out.unsignedNumber(packageRecord ? packageRecord->parents.size() : 0);
+  out << "\n";
+}
+
+// A count, a blank, then each name preceded by a blank.
+void writeLinks(Output& out, const ClassSet& links) {
+  out.unsignedNumber(links.size());
+  out << ' ';
+  for (const ClassInfo* link : links) out << ' ' << link->name;
+}
+
+// Every record of the run so far, in list order.
+void writeClassListDump(Output& out, const ClassList& classes) {
+  out << "\n ---- Class List ---- \n";
+  for (const auto& entry : classes.records()) {
+    const ClassInfo& record = *entry.second;
+    out << "\nname    =" << record.name << "\nparents =";
+    writeLinks(out, record.parents);
+    out << "\nchildren=";
+    writeLinks(out, record.children);
+    out << "\nfile    =" << record.file << "\ndefined =" << (record.defined ? '1' : '0') << '\n';
+  }
+}
+
+}  // namespace
+
+void parseImports(const std::string& path, ClassList& classes, ScanContext& context) {
+  const uint32_t logLevel = static_cast<uint32_t>(context.logLevel);
+  std::string source;
+  loadSource(path, source);
+  SourceStream input(source);
+  std::string_view line;
+  std::string statement;
+  std::string currentPackage = "none";
+  ClassInfo* packageRecord = nullptr;
+  std::string packageName;
+  ImportGroups import;
+
+  while (readStatement(input, statement, line)) {
+    replaceAll(statement, ", ", ",");
+    if (findImportPackage(statement, packageName)) {
+      // When shortening would leave nothing, the package keeps its full name
+      // for the links below but gets no record of its own.
+      bool nothingLeft = dropLastComponents(packageName, context.importLevel);
+      currentPackage = packageName;
+      if (!nothingLeft) {
+        packageRecord = classes.addClass("class", packageName, "", path, packageName, true);
+      }
+      continue;
+    }
+    if (!findImport(statement, import)) continue;
+    if (dropLastComponents(import.name, context.importLevel)) continue;
+    replaceAll(import.name, ".*", "");
+    ClassInfo* record =
+        classes.addClass("class", import.name, import.modifier, path, import.name, false);
+    if (record) classes.linkParent(record, currentPackage, path, currentPackage);
+    if (logLevel >= 4) writeImportDump(context.output, statement, import, packageRecord);
+  }
+  if (logLevel >= 3) writeClassListDump(context.output, classes);
+}

@@ -1,52 +1,78 @@
 #include "parse/import_pattern.h"
 
+// Both patterns are a keyword, a run of one character class and ";". Such a
+// greedy run never has to give characters back: any shorter run is followed
+// by a character of the class, which is not ";". And every run ends at the
+// blank of a later keyword, so trying each keyword position in turn scans no
+// byte more than a few times. Hence plain loops with the regex's exact
+// groups, in linear time and without the recursion of a regex engine.
 const char kImportPattern[] = "import (static |)([A-Za-z][A-Za-z0-9_.*]*);";
+const char kImportPackagePattern[] = "package ([A-Za-z0-9_.]+);";
 
 namespace {
 
 constexpr std::string_view kImport = "import ";
 constexpr std::string_view kStatic = "static ";
+constexpr std::string_view kPackage = "package ";
 
 bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
-bool isNameCharacter(char c) {
-  return isLetter(c) || (c >= '0' && c <= '9') || c == '_' || c == '.' || c == '*';
+bool isPackageCharacter(char c) {
+  return isLetter(c) || (c >= '0' && c <= '9') || c == '_' || c == '.';
 }
 
+bool isImportCharacter(char c) { return isPackageCharacter(c) || c == '*'; }
+
+// Index just past the run of `inClass` characters that starts at `start`.
+template <typename CharacterClass>
+size_t runEnd(std::string_view text, size_t start, CharacterClass inClass) {
+  while (start < text.size() && inClass(text[start])) ++start;
+  return start;
+}
+
+bool isSemicolonAt(std::string_view text, size_t at) { return at < text.size() && text[at] == ';'; }
+
 // Matches "[A-Za-z][A-Za-z0-9_.*]*;" at `start` and returns the index of the
-// ";", or npos. The greedy run never needs to give characters back: a shorter
-// run is always followed by a name character, which is not ";".
-size_t matchNameAndEnd(std::string_view text, size_t start) {
+// ";", or npos.
+size_t matchImportName(std::string_view text, size_t start) {
   if (start >= text.size() || !isLetter(text[start])) return std::string_view::npos;
-  size_t end = start + 1;
-  while (end < text.size() && isNameCharacter(text[end])) ++end;
-  if (end < text.size() && text[end] == ';') return end;
-  return std::string_view::npos;
+  size_t end = runEnd(text, start + 1, isImportCharacter);
+  return isSemicolonAt(text, end) ? end : std::string_view::npos;
 }
 
 }  // namespace
 
 bool findImport(std::string_view statement, ImportGroups& groups) {
-  // Start positions are tried left to right, and only where "import " stands.
-  // Each name run ends at the blank of any later "import ", so no byte is
-  // scanned more than a few times over all attempts.
   for (size_t at = statement.find(kImport); at != std::string_view::npos;
        at = statement.find(kImport, at + 1)) {
     size_t after = at + kImport.size();
     // The alternative "static " comes first and wins whenever it matches.
     if (statement.substr(after, kStatic.size()) == kStatic) {
       size_t nameStart = after + kStatic.size();
-      size_t end = matchNameAndEnd(statement, nameStart);
+      size_t end = matchImportName(statement, nameStart);
       if (end != std::string_view::npos) {
         groups.modifier.assign(kStatic);
         groups.name.assign(statement.substr(nameStart, end - nameStart));
         return true;
       }
     }
-    size_t end = matchNameAndEnd(statement, after);
+    size_t end = matchImportName(statement, after);
     if (end != std::string_view::npos) {
       groups.modifier.clear();
       groups.name.assign(statement.substr(after, end - after));
+      return true;
+    }
+  }
+  return false;
+}
+
+bool findImportPackage(std::string_view statement, std::string& name) {
+  for (size_t at = statement.find(kPackage); at != std::string_view::npos;
+       at = statement.find(kPackage, at + 1)) {
+    size_t start = at + kPackage.size();
+    size_t end = runEnd(statement, start, isPackageCharacter);
+    if (end > start && isSemicolonAt(statement, end)) {
+      name.assign(statement.substr(start, end - start));
       return true;
     }
   }

@@ -10,13 +10,19 @@ struct ImportGroups {
   std::string name;      ///< g2: the imported name, "*" included
 };
 
-/// The import pattern, for tests that check findImport against a regex
-/// engine.
+/// The patterns that findImport and findImportPackage match, for tests that
+/// check them against a regex engine.
 extern const char kImportPattern[];
+extern const char kImportPackagePattern[];
 
 /// Searches `statement` for "import (static |)NAME;" with the groups and the
 /// leftmost match that an ECMAScript search for kImportPattern gives, in
 /// linear time; false when there is none.
 bool findImport(std::string_view statement, ImportGroups& groups);
+
+/// Searches `statement` for "package NAME;" as an ECMAScript search for
+/// kImportPackagePattern does, in linear time, and stores NAME; false when
+/// there is none.
+bool findImportPackage(std::string_view statement, std::string& name);
 
 #endif  // KINTREE_PARSE_IMPORT_PATTERN_H_

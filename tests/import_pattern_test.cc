@@ -9,123 +9,164 @@
 
 namespace {
 
-// What an ECMAScript search for the import pattern gives: the reference the
-// hand-written matcher must agree with.
-bool regexImport(const std::string& statement, ImportGroups& groups) {
-  static const std::regex pattern(kImportPattern, std::regex::ECMAScript);
+// The groups of an ECMAScript search for `pattern`: the reference the
+// hand-written matchers must agree with. Empty when there is no match.
+std::vector<std::string> regexGroups(const std::regex& pattern, const std::string& statement) {
   std::smatch match;
-  if (!std::regex_search(statement, match, pattern)) return false;
-  groups.modifier = match[1].str();
-  groups.name = match[2].str();
-  return true;
+  if (!std::regex_search(statement, match, pattern)) return {};
+  std::vector<std::string> groups;
+  for (size_t i = 1; i < match.size(); ++i) groups.push_back(match[i].str());
+  return groups;
 }
 
-// Compares the matcher with the regex on `statement`; returns what the regex
-// found, so callers can see that both outcomes were exercised.
-bool expectSameAsRegex(const std::string& statement) {
-  ImportGroups expected, actual;
-  bool expectedFound = regexImport(statement, expected);
-  EXPECT_EQ(expectedFound, findImport(statement, actual)) << '"' << statement << '"';
-  if (expectedFound) {
-    EXPECT_EQ(expected.modifier, actual.modifier) << '"' << statement << '"';
-    EXPECT_EQ(expected.name, actual.name) << '"' << statement << '"';
-  }
-  return expectedFound;
+std::vector<std::string> importGroups(const std::string& statement) {
+  ImportGroups groups;
+  if (!findImport(statement, groups)) return {};
+  return {groups.modifier, groups.name};
 }
 
-struct ImportCase {
+std::vector<std::string> packageGroups(const std::string& statement) {
+  std::string name;
+  if (!findImportPackage(statement, name)) return {};
+  return {name};
+}
+
+const std::regex& importRegex() {
+  static const std::regex pattern(kImportPattern, std::regex::ECMAScript);
+  return pattern;
+}
+
+const std::regex& packageRegex() {
+  static const std::regex pattern(kImportPackagePattern, std::regex::ECMAScript);
+  return pattern;
+}
+
+struct PatternCase {
   const char* statement;
-  bool found;
-  const char* modifier;
-  const char* name;
+  std::vector<std::string> groups;  // empty: no match
 };
 
-const ImportCase kCases[] = {
-    {"import java.util.List;", true, "", "java.util.List"},
-    {"import java.util.*;", true, "", "java.util.*"},
-    {"import static org.junit.Assert.*;", true, "static ", "org.junit.Assert.*"},
-    {"import static a;", true, "static ", "a"},
+const PatternCase kImportCases[] = {
+    {"import java.util.List;", {"", "java.util.List"}},
+    {"import java.util.*;", {"", "java.util.*"}},
+    {"import static org.junit.Assert.*;", {"static ", "org.junit.Assert.*"}},
+    {"import static a;", {"static ", "a"}},
     // "static" alone is a name: the first alternative needs its blank.
-    {"import static;", true, "", "static"},
-    {"import static ;", false, "", ""},
-    {"import static static x;", false, "", ""},
-    {"import  static a;", false, "", ""},
-    {"import  java.List;", false, "", ""},
+    {"import static;", {"", "static"}},
+    {"import static ;", {}},
+    {"import static static x;", {}},
+    {"import  static a;", {}},
+    {"import  java.List;", {}},
     // A failed start is followed by the next "import ".
-    {"import import x;", true, "", "x"},
-    {"import a b;import c;", true, "", "c"},
-    {"import static import static q.R;", true, "static ", "q.R"},
+    {"import import x;", {"", "x"}},
+    {"import a b;import c;", {"", "c"}},
+    {"import static import static q.R;", {"static ", "q.R"}},
     // The search is not anchored to a word start.
-    {"reimport x;", true, "", "x"},
-    {"x = 1; import a.b;", true, "", "a.b"},
-    {"import a;b;", true, "", "a"},
-    {"import java.util.*.*;", true, "", "java.util.*.*"},
-    {"import a.b..c_1.D9;", true, "", "a.b..c_1.D9"},
-    {"import a.b", false, "", ""},
-    {"import ;", false, "", ""},
-    {"import *;", false, "", ""},
-    {"import _a;", false, "", ""},
-    {"import 1a;", false, "", ""},
-    {"import a.B$C;", false, "", ""},
-    {"import a.b ;", false, "", ""},
-    {"import caf\xc3\xa9;", false, "", ""},
-    {"Import a;", false, "", ""},
-    {"import", false, "", ""},
-    {"", false, "", ""},
+    {"reimport x;", {"", "x"}},
+    {"x = 1; import a.b;", {"", "a.b"}},
+    {"import a;b;", {"", "a"}},
+    {"import java.util.*.*;", {"", "java.util.*.*"}},
+    {"import a.b..c_1.D9;", {"", "a.b..c_1.D9"}},
+    {"import a.b", {}},
+    {"import ;", {}},
+    {"import *;", {}},
+    {"import _a;", {}},
+    {"import 1a;", {}},
+    {"import a.B$C;", {}},
+    {"import a.b ;", {}},
+    {"import caf\xc3\xa9;", {}},
+    {"Import a;", {}},
+    {"import", {}},
+    {"", {}},
 };
 
-TEST(ImportPatternTest, TableOfStatements) {
-  for (const ImportCase& c : kCases) {
-    ImportGroups groups;
-    ASSERT_EQ(c.found, findImport(c.statement, groups)) << '"' << c.statement << '"';
-    if (c.found) {
-      EXPECT_EQ(c.modifier, groups.modifier) << '"' << c.statement << '"';
-      EXPECT_EQ(c.name, groups.name) << '"' << c.statement << '"';
-    }
-    expectSameAsRegex(c.statement);
+const PatternCase kPackageCases[] = {
+    {"package com.acme;", {"com.acme"}},
+    {"package app;", {"app"}},
+    // Unlike an imported name, a package name may start with anything of
+    // its class.
+    {"package 1._x;", {"1._x"}},
+    {"package .;", {"."}},
+    {"package ;", {}},
+    {"package  a;", {}},
+    {"package a.*;", {}},
+    {"package a b;package c;", {"c"}},
+    {"package package d;", {"d"}},
+    {"subpackage e;", {"e"}},
+    {"@Deprecated package f.g;", {"f.g"}},
+    {"package h", {}},
+    {"package h.i ;", {}},
+    {"package \xc3\xa9;", {}},
+    {"Package a;", {}},
+    {"", {}},
+};
+
+TEST(ImportPatternTest, ImportStatements) {
+  for (const PatternCase& c : kImportCases) {
+    EXPECT_EQ(c.groups, importGroups(c.statement)) << '"' << c.statement << '"';
+    EXPECT_EQ(c.groups, regexGroups(importRegex(), c.statement)) << '"' << c.statement << '"';
   }
 }
 
-TEST(ImportPatternTest, AgreesWithRegexOnRandomStatements) {
-  // Fragments chosen to meet every branch of the matcher: both keywords with
-  // and without their blank, letters, digits, the other name characters,
-  // the terminator, a blank and bytes outside the name class.
-  const std::vector<std::string> fragments = {"import ", "static ", "import", "static", "a", "Z",
-                                              "s",       "0",       "_",      ".",      "*", ";",
-                                              " ",       "$",       "\xc3",   "{"};
-  const std::string nameCharacters = "abZ09_.*";
-  std::mt19937 random(20240611);
-  auto below = [&random](size_t n) {
-    return std::uniform_int_distribution<size_t>(0, n - 1)(random);
-  };
-  auto junk = [&](size_t most) {
+TEST(ImportPatternTest, PackageStatements) {
+  for (const PatternCase& c : kPackageCases) {
+    EXPECT_EQ(c.groups, packageGroups(c.statement)) << '"' << c.statement << '"';
+    EXPECT_EQ(c.groups, regexGroups(packageRegex(), c.statement)) << '"' << c.statement << '"';
+  }
+}
+
+// Random statements and near misses of real ones, built from fragments that
+// meet every branch of the matchers: both keywords with and without their
+// blank, letters, digits, the other name characters, the terminator, a blank
+// and bytes outside every class.
+class RandomStatements {
+ public:
+  explicit RandomStatements(std::string keyword) : keyword_(std::move(keyword)) {}
+
+  std::string next() {
+    ++round_;
+    if (round_ % 2 == 0) return junk(12);
+    // Junk around the keyword, an optional "static", a name that now and
+    // then holds a stray fragment, and usually the terminator.
+    std::string statement = junk(3) + keyword_;
+    const char* extra[] = {"", "static ", "static", "import ", "package "};
+    statement += extra[below(5)];
+    for (size_t n = below(6); n > 0; --n) {
+      statement += below(12) == 0 ? kFragments[below(kFragments.size())]
+                                  : std::string(1, kNameCharacters[below(kNameCharacters.size())]);
+    }
+    if (below(5) != 0) statement += ";";
+    return statement + junk(3);
+  }
+
+ private:
+  size_t below(size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random_); }
+
+  std::string junk(size_t most) {
     std::string text;
-    for (size_t n = below(most + 1); n > 0; --n) text += fragments[below(fragments.size())];
+    for (size_t n = below(most + 1); n > 0; --n) text += kFragments[below(kFragments.size())];
     return text;
-  };
+  }
+
+  const std::vector<std::string> kFragments = {
+      "import ", "package ", "static ", "import", "package", "static", "a", "Z",    "s",
+      "0",       "_",        ".",       "*",      ";",       " ",      "$", "\xc3", "{"};
+  const std::string kNameCharacters = "abZ09_.*";
+  std::string keyword_;
+  std::mt19937 random_{20240611};
+  int round_ = 0;
+};
+
+TEST(ImportPatternTest, ImportAgreesWithRegexOnRandomStatements) {
+  RandomStatements statements("import ");
   int found = 0, foundStatic = 0;
   for (int round = 0; round < 20000 && !HasFailure(); ++round) {
-    std::string statement;
-    if (round % 2 == 0) {
-      statement = junk(12);
-    } else {
-      // Near misses of a real import: junk around "import ", an optional
-      // "static", a name that now and then holds a stray byte, and usually
-      // the terminator.
-      statement = junk(3) + "import ";
-      const char* keyword[] = {"", "static ", "static", "import "};
-      statement += keyword[below(4)];
-      for (size_t n = below(6); n > 0; --n) {
-        statement += below(12) == 0 ? fragments[below(fragments.size())]
-                                    : std::string(1, nameCharacters[below(nameCharacters.size())]);
-      }
-      if (below(5) != 0) statement += ";";
-      statement += junk(3);
-    }
-    ImportGroups groups;
-    if (expectSameAsRegex(statement) && findImport(statement, groups)) {
+    std::string statement = statements.next();
+    std::vector<std::string> groups = importGroups(statement);
+    EXPECT_EQ(regexGroups(importRegex(), statement), groups) << '"' << statement << '"';
+    if (!groups.empty()) {
       ++found;
-      if (!groups.modifier.empty()) ++foundStatic;
+      if (!groups[0].empty()) ++foundStatic;
     }
   }
   // The statements must reach both outcomes and both alternatives often.
@@ -134,18 +175,37 @@ TEST(ImportPatternTest, AgreesWithRegexOnRandomStatements) {
   EXPECT_LT(found, 18000);
 }
 
+TEST(ImportPatternTest, PackageAgreesWithRegexOnRandomStatements) {
+  RandomStatements statements("package ");
+  int found = 0;
+  for (int round = 0; round < 20000 && !HasFailure(); ++round) {
+    std::string statement = statements.next();
+    std::vector<std::string> groups = packageGroups(statement);
+    EXPECT_EQ(regexGroups(packageRegex(), statement), groups) << '"' << statement << '"';
+    if (!groups.empty()) ++found;
+  }
+  EXPECT_GT(found, 2000);
+  EXPECT_LT(found, 18000);
+}
+
+// A regex engine recurses once per character of a run; these lengths would
+// overflow its stack.
 TEST(ImportPatternTest, LongStatementsNeedNoRecursion) {
   std::string name = "a" + std::string(1000000, 'b');
   ImportGroups groups;
   ASSERT_TRUE(findImport("import " + name + ";", groups));
   EXPECT_EQ(name, groups.name);
+  std::string package;
+  ASSERT_TRUE(findImportPackage("package " + name + ";", package));
+  EXPECT_EQ(name, package);
   // Many failing starts in a row still find the one at the end.
   std::string statement;
-  for (int i = 0; i < 100000; ++i) statement += "import x ";
-  statement += "import static y;";
-  ASSERT_TRUE(findImport(statement, groups));
+  for (int i = 0; i < 100000; ++i) statement += "import x package y ";
+  ASSERT_TRUE(findImport(statement + "import static y;", groups));
   EXPECT_EQ("static ", groups.modifier);
   EXPECT_EQ("y", groups.name);
+  ASSERT_TRUE(findImportPackage(statement + "package z;", package));
+  EXPECT_EQ("z", package);
 }
 
 }  // namespace
