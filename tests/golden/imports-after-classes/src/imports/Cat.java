@@ -1,0 +1,5 @@
+package zoo.cats;
+
+import zoo.Animal;
+
+public class Cat extends Animal {}

@@ -1,0 +1,2 @@
+package p;
+import x.Y;
