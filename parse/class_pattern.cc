@@ -2,12 +2,9 @@
 
 #include <regex>
 
-namespace {
+#include "parse/import_pattern.h"
 
-const std::regex& packagePattern() {
-  static const std::regex pattern("package ([A-Za-z0-9_.]+);", std::regex::ECMAScript);
-  return pattern;
-}
+namespace {
 
 const std::regex& classPattern() {
   static const std::regex pattern(
@@ -43,12 +40,7 @@ bool findClassDeclaration(std::string_view statement, ClassGroups& groups) {
 }
 
 bool findPackage(std::string_view statement, std::string& name) {
-  if (statement.find("package ") == std::string_view::npos) return false;
-  std::cmatch match;
-  if (!std::regex_search(statement.data(), statement.data() + statement.size(), match,
-                         packagePattern())) {
-    return false;
-  }
-  name = match[1].str();
-  return true;
+  // The same pattern as in import mode, matched in linear time: a regular
+  // expression engine recurses once per character of a long name.
+  return findImportPackage(statement, name);
 }
