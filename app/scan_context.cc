@@ -1,6 +1,7 @@
 #include "app/scan_context.h"
 
 #include <iostream>
+#include <sstream>
 
 #include "app/log.h"
 #include "app/options.h"
@@ -106,6 +107,18 @@ int ScanContext::run(int argc, char** argv) {
   int filesRead = 0;
   for (int i = 1; i < argc; ++i) {
     std::string argument = argv[i];
+    // The two whole-word requests answer at once and end the run with 0:
+    // paths walked before them are neither summarised nor published.
+    if (argument == "--help") {
+      std::ostringstream usage;
+      printUsage(argv[0], usage);
+      output.write(usage.str());
+      return 0;
+    }
+    if (argument == "--version") {
+      output.write(std::string("kintree ") + kVersion + "\n");
+      return 0;
+    }
     if (argument.empty() || (argument[0] != '-' && argument[0] != '+')) {
       filesRead += walkPath(argument, *this);
     } else if (!applySwitch(argument)) {
