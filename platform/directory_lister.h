@@ -7,8 +7,9 @@
 /// Enumerates the entries one path argument stands for: the entries of a
 /// directory (without "." and ".."), the file itself, or the entries of a
 /// directory whose names match a wildcard ("*", "?") in the last component.
-/// Entries come sorted by name in byte order so output is the same on every
-/// machine.
+/// On POSIX entries come sorted by name in byte order so output is the same
+/// on every machine; on Windows they come in the platform's own order and the
+/// platform matches the wildcards.
 class DirectoryLister {
  public:
   explicit DirectoryLister(std::string path) : entryDir(std::move(path)) {}
@@ -39,6 +40,7 @@ class DirectoryLister {
 
 /// True when `name` matches `pattern` as a whole: "*" matches any run of
 /// characters, "?" exactly one, everything else itself (case-sensitive).
+/// POSIX only: Windows leaves the matching to its file enumeration.
 bool matchesWildcard(const std::string& name, const std::string& pattern);
 
 #endif  // KINTREE_PLATFORM_DIRECTORY_LISTER_H_

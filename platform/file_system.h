@@ -5,12 +5,23 @@
 #include <string>
 #include <string_view>
 
+#ifdef _WIN32
+/// The character that separates path components on this platform.
+constexpr char kPathSeparator = '\\';
+/// The longest full path the platform's narrow file calls take (MAX_PATH
+/// less the terminating zero); longer ones are reported, never walked.
+constexpr size_t kMaxFullPath = 259;
+#else
 /// The character that separates path components on this platform.
 constexpr char kPathSeparator = '/';
+/// POSIX paths have no length limit of their own.
+constexpr size_t kMaxFullPath = std::string::npos;
+#endif
 
 /// The absolute, lexically normalised form of `path`: relative paths are
 /// taken from the working directory, "." and ".." components and doubled
-/// separators are removed, symbolic links are not resolved.
+/// separators are removed, symbolic links are not resolved. On Windows this
+/// is what GetFullPathNameA makes of it, whatever its length.
 std::string fullPath(std::string_view path);
 
 /// True when `path` names something, a dangling symbolic link included.

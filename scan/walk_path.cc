@@ -31,7 +31,15 @@ int walk(const std::string& path, ScanContext& context, std::vector<FileIdentity
   DirectoryLister lister(path);
   int count = 0;
   for (bool more = lister.first(); more; more = lister.next()) {
-    std::string entryPath = fullPath(lister.entryDir + kPathSeparator + lister.name());
+    std::string entryName = lister.entryDir + kPathSeparator + lister.name();
+    std::string entryPath = fullPath(entryName);
+    // A path that cannot be resolved, or is too long for the platform's file
+    // calls, is named to the user: walking the empty path would list the
+    // working directory instead, and a cut-off name would read another file.
+    if (entryPath.empty() || entryPath.size() > kMaxFullPath) {
+      Log().stream() << "Invalid file " << (entryPath.empty() ? entryName : entryPath);
+      continue;
+    }
 
     if (lister.isDirectory()) {
       // A link back to a directory on the current descent path would make
@@ -47,7 +55,7 @@ int walk(const std::string& path, ScanContext& context, std::vector<FileIdentity
       continue;
     }
 
-    if (entryPath.empty() || matchesAny(entryPath, context.ignoreFilePatterns)) {
+    if (matchesAny(entryPath, context.ignoreFilePatterns)) {
       Log(2).stream() << "Ignoring file:" << entryPath;
       continue;
     }

@@ -6,13 +6,27 @@
 # KINTREE_UPDATE_GOLDEN=1 rewrites the expectations instead.
 set -u
 binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-case_dir=$2
+case_dir=$(cd "$2" && pwd)
 name=$(basename "$case_dir")
 root=${KINTREE_GOLDEN_ROOT:-/tmp/kintree-golden}
 work="$root/$name"
 
-rm -rf "$work"
-mkdir -p "$work"
+run=("$binary")
+placed=()
+if [ -n "${KINTREE_EMULATOR:-}" ]; then
+  # A Windows build runs under the emulator (Wine) from the root of drive C:
+  # of its prefix, where the folders of src/ are placed for this case only.
+  work="${WINEPREFIX:?}/drive_c"
+  run=("$KINTREE_EMULATOR" "$binary")
+  for entry in "$case_dir"/src/*; do
+    if [ -e "$entry" ]; then placed+=("$work/${entry##*/}"); fi
+  done
+  trap 'rm -rf "${placed[@]}"' EXIT
+  rm -rf "${placed[@]}"
+else
+  rm -rf "$work"
+  mkdir -p "$work"
+fi
 if [ -d "$case_dir/src" ]; then cp -R "$case_dir/src/." "$work/"; fi
 if [ -x "$case_dir/setup.sh" ]; then (cd "$work" && "$case_dir/setup.sh") || exit 1; fi
 
@@ -22,9 +36,11 @@ if [ -f "$case_dir/args" ]; then
 fi
 
 actual=$(mktemp -d)
-trap 'rm -rf "$actual"' EXIT
-(cd "$work" && "$binary" "${args[@]}" >"$actual/stdout" 2>"$actual/stderr")
+trap 'rm -rf "$actual" "${placed[@]}"' EXIT
+(cd "$work" && "${run[@]}" "${args[@]}" >"$actual/stdout" 2>"$actual/stderr")
 echo $? >"$actual/status"
+# Windows writes its standard streams in text mode.
+if [ -n "${KINTREE_EMULATOR:-}" ]; then sed -i 's/\r$//' "$actual/stdout" "$actual/stderr"; fi
 # Pages carry the day they were made; the expectations hold a fixed mask.
 sed -i -E 's/[0-9]{2}-(Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec)-[0-9]{4}/DD-Mon-YYYY/g' \
   "$actual/stdout"

@@ -1,19 +1,10 @@
 #include "test_support.h"
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 namespace fs = std::filesystem;
-
-TempDir::TempDir() {
-  std::string pattern = (fs::temp_directory_path() / "kintree-test-XXXXXX").string();
-  char* made = mkdtemp(pattern.data());
-  path_ = made ? made : pattern;
-}
 
 TempDir::~TempDir() {
   std::error_code ignored;
@@ -27,25 +18,9 @@ std::string TempDir::write(const std::string& relative, const std::string& conte
   return full.string();
 }
 
-namespace {
-std::string slurp(const std::string& path) {
+std::string readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
-}
-}  // namespace
-
-RunResult runKintree(const std::string& arguments, const std::string& directory) {
-  TempDir capture;
-  std::string out = capture.path() + "/out";
-  std::string err = capture.path() + "/err";
-  std::string command = "cd '" + directory + "' && '" KINTREE_BINARY "' " + arguments + " >'" +
-                        out + "' 2>'" + err + "'";
-  int raw = std::system(command.c_str());
-  RunResult result;
-  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  result.out = slurp(out);
-  result.err = slurp(err);
-  return result;
 }

@@ -16,6 +16,9 @@ class TempDir {
   std::string path_;
 };
 
+/// The whole file, bytes as they are; empty when it cannot be read.
+std::string readFile(const std::string& path);
+
 /// The result of running the kintree binary.
 struct RunResult {
   std::string out;
@@ -24,6 +27,8 @@ struct RunResult {
 };
 
 /// Runs the built kintree with `arguments` (shell-quoted here) in `directory`.
+/// On Windows the words are handed on in the platform's own quoting, and the
+/// carriage returns of the text-mode streams are removed from `out` and `err`.
 RunResult runKintree(const std::string& arguments, const std::string& directory = ".");
 
 #endif  // KINTREE_TESTS_TEST_SUPPORT_H_

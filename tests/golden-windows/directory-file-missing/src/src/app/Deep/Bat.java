@@ -1,0 +1,3 @@
+package app.Deep;
+public class Bat extends Animal {
+}

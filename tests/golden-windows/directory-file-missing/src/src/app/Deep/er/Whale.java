@@ -1,0 +1,3 @@
+package app.Deep.er;
+public class Whale extends Animal {
+}

@@ -1,0 +1,2 @@
+public class Baz extends Foo {
+}

@@ -1,0 +1,2 @@
+public class FooTest extends Foo {
+}

@@ -1,0 +1,3 @@
+package zoo;
+public class Cat extends Animal {
+}

@@ -1,0 +1,3 @@
+package zoo;
+public class Dog extends Animal {
+}

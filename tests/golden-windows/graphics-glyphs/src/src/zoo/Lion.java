@@ -1,0 +1,3 @@
+package zoo;
+public class Lion extends Cat {
+}

@@ -1,0 +1,5 @@
+import java.io.File;
+
+class Tool {
+  File file;
+}

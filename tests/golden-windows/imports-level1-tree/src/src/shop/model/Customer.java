@@ -1,0 +1,7 @@
+package shop.model;
+
+import static java.util.Objects.requireNonNull;
+
+public class Customer {
+  Customer(String name) { requireNonNull(name); }
+}

@@ -1,0 +1,7 @@
+package shop.model;
+
+import java.math.BigDecimal;
+
+public class Item {
+  BigDecimal price;
+}

@@ -1,0 +1,3 @@
+package app.lib;
+public class Bird extends Animal {
+}

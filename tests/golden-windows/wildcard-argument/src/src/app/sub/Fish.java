@@ -1,0 +1,3 @@
+package app.sub;
+public class Fish extends Animal {
+}

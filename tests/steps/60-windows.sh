@@ -1,0 +1,25 @@
+# The Windows build: cross-built with mingw-w64 into build-windows/ and tested
+# under Wine: the unit tests and the Windows whole-run cases of
+# tests/golden-windows, whose files lie on drive C: of the prefix.
+need_packages cmake g++-mingw-w64-x86-64-posix wine64 wine googletest
+
+echo "== windows: build and test under Wine"
+export WINEDEBUG=-all
+export WINEPREFIX="$top/build-windows/wine-prefix"
+mkdir -p build-windows
+if [ ! -f "$WINEPREFIX/system.reg" ]; then wineboot --init >/dev/null 2>&1 || true; fi
+
+windows_suite() {
+  cmake -S . -B build-windows -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" >/dev/null &&
+    cmake --build build-windows -j"$jobs" &&
+    (cd build-windows && ctest --output-on-failure -j"$jobs")
+}
+
+# A server that outlives each program keeps every start short, so test
+# discovery stays inside its timeout; it goes when the suite is done.
+wineserver -p >/dev/null 2>&1
+windows_status=0
+windows_suite || windows_status=$?
+wineserver -k >/dev/null 2>&1 || true
+[ "$windows_status" -eq 0 ]
