@@ -21,7 +21,7 @@ fi
 
 failed=0
 for input in "${inputs[@]}"; do
-  if ! dot -Tsvg "$input" -o "$work/out.svg" 2>"$work/messages" || [ -s "$work/messages" ]; then
+  if ! dot -Tsvg "$input" >"$work/out.svg" 2>"$work/messages" || [ -s "$work/messages" ]; then
     echo "== $name: dot refused ${input#"$work/"}"
     cat "$work/messages"
     failed=1
