@@ -461,4 +461,11 @@ TEST_F(SplitTest, NamesTableStaysOnStandardOutput) {
   EXPECT_EQ(files(), std::vector<std::string>{"Solo.gv"});
 }
 
+TEST(ExamplesGraphTest, DrawsWithoutAMessage) {
+  RunResult result = runKintree("-z examples", KINTREE_SOURCE_DIR);
+  EXPECT_EQ(result.out.rfind("digraph \"Class Diagram\" {\n", 0), 0u) << result.out;
+  std::string svg = renderSvg(result.out);
+  EXPECT_NE(svg.find("<title>Dog\\nPuppy</title>"), std::string::npos);
+}
+
 }  // namespace
