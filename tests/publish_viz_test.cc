@@ -279,6 +279,21 @@ TEST_F(VizTest, ClassWithTwoParentsIsWrittenUnderEach) {
   EXPECT_EQ(viz.treeSize(*find("Left")), 2u);
 }
 
+TEST_F(VizTest, SwitchInstallsTheGraphPublisher) {
+  ASSERT_TRUE(context.applySwitch("-x"));
+  ASSERT_TRUE(context.applySwitch("-z"));
+  EXPECT_NE(dynamic_cast<PublishViz*>(context.publisher.get()), nullptr);
+  EXPECT_EQ(context.style, GraphViz);
+}
+
+TEST_F(VizTest, SplitSwitchesWithoutOutPathWriteOneGraph) {
+  context.splitByTree = true;
+  context.nodesPerFile = 1;
+  add("Alpha");
+  add("Beta");
+  EXPECT_EQ(graph(), kHeader + "\"Alpha\"\n\"Beta\"\n}\n");
+}
+
 TEST_F(VizTest, EveryRecordWithAParentWritesNoGraph) {
   extend(add("First"), "Second");
   extend(add("Second"), "First");
