@@ -1,97 +1,14 @@
 #include "publish/publish_viz.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <cstdint>
 #include <limits>
-#include <sstream>
+#include <string>
 
-#include "app/scan_context.h"
-#include "platform/output.h"
-#include "test_support.h"
-
-namespace fs = std::filesystem;
+#include "viz_test.h"
 
 namespace {
-
-std::string slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-/// Renders `graph` with the real GraphViz and returns the SVG; the text
-/// must be accepted without any error or warning. `layout` picks the
-/// engine: the layered one takes minutes on a chain tens of thousands deep.
-std::string renderSvg(const std::string& graph, const std::string& layout = "dot") {
-  TempDir dir;
-  std::string input = dir.write("graph.gv", graph);
-  std::string svg = dir.path() + "/graph.svg";
-  std::string messages = dir.path() + "/messages";
-  std::string command =
-      "dot -K" + layout + " -Tsvg '" + input + "' >'" + svg + "' 2>'" + messages + "'";
-  int status = std::system(command.c_str());
-  EXPECT_EQ(status, 0) << graph;
-  EXPECT_EQ(slurp(messages), "") << graph;
-  return slurp(svg);
-}
-
-size_t occurrences(const std::string& text, const std::string& part) {
-  size_t count = 0;
-  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
-  return count;
-}
-
-const std::string kHeader =
-    "digraph \"Class Diagram\" {\nbgcolor=transparent\noverlap=false;\n"
-    "label=\"Class Diagram Class Hierarchy - Tavrin & GraphViz\";\nfontsize=12;\n"
-    "node [shape=box,style=filled,fillcolor=white];\n";
-
-/// A class list built in memory and a context that writes to memory.
-class VizTest : public ::testing::Test {
- protected:
-  ClassInfo* add(const std::string& name, const std::string& modifiers = "public",
-                 const std::string& kind = "class") {
-    return context.classes.addClass(kind, name, modifiers, "/src/app/X.java", "app", true);
-  }
-  void extend(ClassInfo* child, const std::string& parent) {
-    context.classes.linkParent(child, parent, "/src/app/X.java", "app");
-  }
-  void implement(ClassInfo* record, const std::string& name) {
-    record->interfaces.insert(
-        context.classes.addClass("interface", name, "", "/src/app/X.java", "app", false));
-  }
-  ClassInfo* find(const std::string& name) {
-    return context.classes.records().find(name)->second.get();
-  }
-  /// A chain of `length` classes under the public root `root`.
-  void chain(const std::string& root, int length) {
-    std::string previous = root;
-    add(root);
-    for (int i = 1; i < length; ++i) {
-      std::string name = root + std::to_string(i);
-      extend(add(name), previous);
-      previous = name;
-    }
-  }
-  /// The whole graph text of printTree; standard output is checked by dot.
-  std::string graph() {
-    PublishViz viz(context.classes, context);
-    viz.printTree();
-    std::string text = out.captured();
-    if (!text.empty()) renderSvg(text);
-    return text;
-  }
-
-  Output out;
-  ScanContext context{out};
-};
 
 TEST(DotNameTest, WritesEveryDotAsALineBreak) {
   struct Case {
@@ -279,21 +196,6 @@ TEST_F(VizTest, ClassWithTwoParentsIsWrittenUnderEach) {
   EXPECT_EQ(viz.treeSize(*find("Left")), 2u);
 }
 
-TEST_F(VizTest, SwitchInstallsTheGraphPublisher) {
-  ASSERT_TRUE(context.applySwitch("-x"));
-  ASSERT_TRUE(context.applySwitch("-z"));
-  EXPECT_NE(dynamic_cast<PublishViz*>(context.publisher.get()), nullptr);
-  EXPECT_EQ(context.style, GraphViz);
-}
-
-TEST_F(VizTest, SplitSwitchesWithoutOutPathWriteOneGraph) {
-  context.splitByTree = true;
-  context.nodesPerFile = 1;
-  add("Alpha");
-  add("Beta");
-  EXPECT_EQ(graph(), kHeader + "\"Alpha\"\n\"Beta\"\n}\n");
-}
-
 TEST_F(VizTest, EveryRecordWithAParentWritesNoGraph) {
   extend(add("First"), "Second");
   extend(add("Second"), "First");
@@ -361,126 +263,6 @@ TEST_F(VizTest, TreeSizeOfSharedLaddersSaturates) {
   PublishViz viz(context.classes, context);
   EXPECT_EQ(viz.treeSize(*find("L77a")), 2u * (1 + 2 * (1 + 0)));
   EXPECT_EQ(viz.treeSize(*find("L0a")), std::numeric_limits<uint64_t>::max());
-}
-
-/// Split output into a fresh directory.
-class SplitTest : public VizTest {
- protected:
-  void SetUp() override { context.outPath = dir.path() + "/"; }
-  /// The .gv files made, by name; each must be a graph dot accepts.
-  std::vector<std::string> files() {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir.path())) {
-      if (!entry.is_regular_file() || entry.path().extension() != ".gv") continue;
-      names.push_back(entry.path().filename().string());
-      renderSvg(slurp(entry.path().string()));
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-  TempDir dir;
-};
-
-TEST_F(SplitTest, NodeBudgetKeepsFileWhileHalfTheNextTreeFits) {
-  struct Case {
-    const char* what;
-    int32_t budget;
-    int firstLength;   // writeGraphNode of a chain is its length
-    int secondLength;  // treeSize of a chain is its length less one
-    std::vector<std::string> expected;
-  } cases[] = {
-      {"9 + 4/2 > 10 begins a file", 10, 9, 5, {"A.gv", "B.gv"}},
-      {"9 + 2/2 is not > 10", 10, 9, 3, {"A.gv"}},
-      {"twice 5 is not > 10", 10, 5, 21, {"A.gv"}},
-      {"twice 6 > 10 and 6 + 10/2 > 10", 10, 6, 11, {"A.gv", "B.gv"}},
-      {"twice 6 > 10 but 6 + 9/2 is not", 10, 6, 10, {"A.gv"}},
-      {"no budget", 0, 9, 30, {"A.gv"}},
-      {"a negative budget is huge", -1, 9, 30, {"A.gv"}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    for (const auto& entry : fs::directory_iterator(dir.path())) fs::remove_all(entry.path());
-    context.classes.release();
-    out.clearCaptured();
-    context.nodesPerFile = c.budget;
-    chain("A", c.firstLength);
-    chain("B", c.secondLength);
-    EXPECT_EQ(graph(), "");
-    EXPECT_EQ(files(), c.expected);
-  }
-}
-
-TEST_F(SplitTest, SplitByTreeWritesWholeGraphsNamedAfterRoots) {
-  context.splitByTree = true;
-  extend(add("Cat"), "Animal");
-  add("Outer.Inner");
-  add("Who?");
-  add("Pair<A,B>");
-  EXPECT_EQ(graph(), "");
-  EXPECT_EQ(files(),
-            (std::vector<std::string>{"Animal.gv", "Outer.Inner.gv", "Pair_A_B_.gv", "Who_.gv"}));
-  EXPECT_EQ(slurp(dir.path() + "/Who_.gv"), kHeader + "\"Who?\"\n}\n");
-}
-
-TEST_F(SplitTest, ReplacementCoversTheWholeFileName) {
-  fs::create_directory(dir.path() + "/q_");
-  context.outPath = dir.path() + "/q?/";
-  add("Solo");
-  graph();
-  EXPECT_EQ(slurp(dir.path() + "/q_/Solo.gv"), kHeader + "\"Solo\"\n}\n");
-}
-
-TEST_F(SplitTest, FailedOpenSendsWholeGraphToStandardOutput) {
-  add("Alpha");
-  add("Beta");
-  add("Gamma");
-  fs::create_directory(dir.path() + "/Alpha.gv");
-  testing::internal::CaptureStderr();
-  std::string text = graph();
-  std::string messages = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(messages, "Failed to open " + dir.path() + "/Alpha.gv\n");
-  EXPECT_EQ(text, kHeader + "\"Alpha\"\n}\n");
-  // After the failure the next root begins a file, even without -Z or -N,
-  // and the roots after it stay there.
-  EXPECT_EQ(files(), std::vector<std::string>{"Beta.gv"});
-  EXPECT_EQ(slurp(dir.path() + "/Beta.gv"), kHeader + "\"Beta\"\n\"Gamma\"\n}\n");
-}
-
-TEST_F(SplitTest, EveryFailedOpenGetsAWholeGraph) {
-  context.outPath = dir.path() + "/missing/";
-  add("Alpha");
-  add("Beta");
-  testing::internal::CaptureStderr();
-  std::string text = graph();
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Failed to open " + dir.path() +
-                                                        "/missing/Alpha.gv\nFailed to open " +
-                                                        dir.path() + "/missing/Beta.gv\n");
-  EXPECT_EQ(text, kHeader + "\"Alpha\"\n}\n" + kHeader + "\"Beta\"\n}\n");
-}
-
-TEST_F(SplitTest, FailedWriteIsReported) {
-  ASSERT_EQ(symlink("/dev/full", (dir.path() + "/Full.gv").c_str()), 0);
-  add("Full");
-  testing::internal::CaptureStderr();
-  graph();
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Failed to write " + dir.path() + "/Full.gv\n");
-}
-
-TEST_F(SplitTest, NamesTableStaysOnStandardOutput) {
-  context.showNames = true;
-  add("Solo");
-  PublishViz viz(context.classes, context);
-  viz.publish();
-  EXPECT_EQ(out.captured().rfind("Type\tClassName\t", 0), 0u);
-  EXPECT_EQ(out.captured().find("digraph"), std::string::npos);
-  EXPECT_EQ(files(), std::vector<std::string>{"Solo.gv"});
-}
-
-TEST(ExamplesGraphTest, DrawsWithoutAMessage) {
-  RunResult result = runKintree("-z examples", KINTREE_SOURCE_DIR);
-  EXPECT_EQ(result.out.rfind("digraph \"Class Diagram\" {\n", 0), 0u) << result.out;
-  std::string svg = renderSvg(result.out);
-  EXPECT_NE(svg.find("<title>Dog\\nPuppy</title>"), std::string::npos);
 }
 
 }  // namespace
