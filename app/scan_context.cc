@@ -136,5 +136,6 @@ int ScanContext::run(int argc, char** argv) {
   }
   output.flush();
   std::cerr << std::endl;
-  return count;
+  // A graph file that could not be written is lost output, not a success.
+  return writeFailed ? -1 : count;
 }

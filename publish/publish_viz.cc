@@ -226,7 +226,10 @@ bool PublishViz::beginFile(const ClassInfo& root) {
 void PublishViz::endFile() {
   if (!outFile.isOpen()) return;
   outFile << "}\n";
-  if (!outFile.close()) std::cerr << "Failed to write " << fileName_ << std::endl;
+  if (!outFile.close()) {
+    std::cerr << "Failed to write " << fileName_ << std::endl;
+    context_.writeFailed = true;
+  }
   current_ = &out_;
 }
 

@@ -130,6 +130,7 @@ TEST_F(SplitTest, FailedWriteIsReported) {
   testing::internal::CaptureStderr();
   graph();
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "Failed to write " + dir.path() + "/Full.gv\n");
+  EXPECT_TRUE(context.writeFailed) << "a lost graph file must fail the run";
 }
 
 TEST_F(SplitTest, NamesTableStaysOnStandardOutput) {
