@@ -9,6 +9,7 @@
 #include "platform/output.h"
 #include "publish/publish_html.h"
 #include "publish/publish_text.h"
+#include "publish/publish_viz.h"
 #include "publish/section_loader.h"
 #include "scan/patterns.h"
 #include "scan/walk_path.h"
@@ -54,7 +55,7 @@ bool ScanContext::applySwitch(const std::string& argument) {
       break;
     case 'z':
       style = GraphViz;
-      install(std::make_unique<PublishText>(classes, *this));
+      install(std::make_unique<PublishViz>(classes, *this));
       break;
     case 'T':
       tabular = true;
