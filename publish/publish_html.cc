@@ -73,7 +73,20 @@ void PublishHtml::setSection(SectionKind kind, std::string text) {
   }
 }
 
-void PublishHtml::writeSource(std::string_view text) { out_ << htmlEscape(text); }
+void PublishHtml::printNames() {
+  // The table is tab-separated text for other tools, not markup.
+  plainText_ = true;
+  PublishText::printNames();
+  plainText_ = false;
+}
+
+void PublishHtml::writeSource(std::string_view text) {
+  if (plainText_) {
+    PublishText::writeSource(text);
+  } else {
+    out_ << htmlEscape(text);
+  }
+}
 
 void PublishHtml::writeSourceField(std::string_view text, int width, int precision) {
   // Padded and cut on the raw text, so the columns keep their raw widths

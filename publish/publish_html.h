@@ -28,6 +28,8 @@ class PublishHtml : public PublishText {
   /// The image tree (rows only unless the style is HtmlImages), or with -j
   /// the dtree node lines.
   void printTree() override;
+  /// The name table, plain text as for every publisher.
+  void printNames() override;
 
   /// Replaces the section `kind` by `text` (-1, -2, -3).
   void setSection(SectionKind kind, std::string text);
@@ -49,6 +51,8 @@ class PublishHtml : public PublishText {
   void printImageTree();
   /// The home page link of the footers.
   void writeHomeLink();
+
+  bool plainText_ = false;  // while the name table is written
 };
 
 #endif  // KINTREE_PUBLISH_PUBLISH_HTML_H_

@@ -127,6 +127,22 @@ TEST_F(PublishHtmlTest, ImageTreeRootsAreEveryParentlessRecordButChildrenAreFilt
             "        S.java:  public     Shown\n");
 }
 
+TEST_F(PublishHtmlTest, NameTableStaysPlainTextWhileTreeRowsAreEscaped) {
+  context.style = HtmlImages;
+  context.showNames = true;
+  ClassInfo* record = context.classes.addClass("class", "A", "public", "/src/A&B.java", "p", true);
+  record->interfaces.insert(
+      context.classes.addClass("interface", "Pet&Co", "", record->file, "p", false));
+  out.clearCaptured();
+  html.publish();
+  std::string page = out.captured();
+  EXPECT_NE(page.find("class\tA\t\tpublic\t_NoParent_\t_NoChildren_\tPet&Co\t/src/A&B.java\tp\t\n"),
+            std::string::npos);
+  EXPECT_NE(
+      page.find("<tr><td> /src/A&amp;B.java<td> public               A  Interfaces:Pet&amp;Co</tr>"),
+      std::string::npos);
+}
+
 TEST(FormatDate, ClassicLocaleDayMonthYear) {
   std::tm when{};
   when.tm_mday = 8;
