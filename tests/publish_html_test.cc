@@ -11,6 +11,7 @@
 #include "model/class_list.h"
 #include "platform/output.h"
 #include "publish/format_date.h"
+#include "publish/publish_viz.h"
 #include "publish/section_loader.h"
 #include "test_support.h"
 
@@ -200,6 +201,18 @@ TEST(LoadSection, TextPublisherIsNamedInTheTwoLineMessage) {
   loadSection(dir.write("head.html", "<head></head>"), text, SectionKind::Head);
   EXPECT_EQ(errors.text(),
             "Loaded file ignored, wrong Publish type class PublishText\n"
+            "Try and specify -j before html file sections\n");
+}
+
+TEST(LoadSection, GraphPublisherIsNamedInTheTwoLineMessage) {
+  TempDir dir;
+  Output out;
+  ScanContext context(out);
+  PublishViz viz(context.classes, context);
+  CapturedErrors errors;
+  loadSection(dir.write("end.html", "END"), viz, SectionKind::BodyEnd);
+  EXPECT_EQ(errors.text(),
+            "Loaded file ignored, wrong Publish type class PublishViz\n"
             "Try and specify -j before html file sections\n");
 }
 
