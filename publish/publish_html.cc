@@ -89,6 +89,7 @@ void PublishHtml::writeSource(std::string_view text) {
 }
 
 void PublishHtml::writeSourceField(std::string_view text, int width, int precision) {
+  if (plainText_) return PublishText::writeSourceField(text, width, precision);
   // Padded and cut on the raw text, so the columns keep their raw widths
   // and no reference is cut in half.
   size_t length = text.size();

@@ -140,7 +140,8 @@ TEST_F(PublishHtmlTest, NameTableStaysPlainTextWhileTreeRowsAreEscaped) {
   EXPECT_NE(page.find("class\tA\t\tpublic\t_NoParent_\t_NoChildren_\tPet&Co\t/src/A&B.java\tp\t\n"),
             std::string::npos);
   EXPECT_NE(
-      page.find("<tr><td> /src/A&amp;B.java<td> public               A  Interfaces:Pet&amp;Co</tr>"),
+      page.find(
+          "<tr><td> /src/A&amp;B.java<td> public               A  Interfaces:Pet&amp;Co</tr>"),
       std::string::npos);
 }
 
