@@ -145,6 +145,14 @@ TEST_F(PublishHtmlTest, NameTableStaysPlainTextWhileTreeRowsAreEscaped) {
       std::string::npos);
 }
 
+TEST_F(PublishHtmlTest, RootModifiersLongerThanTwentyBytesAreWrittenInFull) {
+  context.style = PlusMinus;
+  context.classes.addClass("class", "Long", "public static final strictfp", "L.java", "p", true);
+  out.clearCaptured();
+  html.printTree();
+  EXPECT_EQ(out.captured(), "<tr><td>        L.java<td> public static final strictfp Long </tr>\n");
+}
+
 TEST(FormatDate, ClassicLocaleDayMonthYear) {
   std::tm when{};
   when.tm_mday = 8;
