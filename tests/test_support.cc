@@ -1,5 +1,8 @@
 #include "test_support.h"
 
+#include <gtest/gtest.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -23,4 +26,17 @@ std::string readFile(const std::string& path) {
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
+}
+
+std::string renderSvg(const std::string& graph, const std::string& layout) {
+  TempDir dir;
+  std::string input = dir.write("graph.gv", graph);
+  std::string svg = dir.path() + "/graph.svg";
+  std::string messages = dir.path() + "/messages";
+  std::string command =
+      "dot -K" + layout + " -Tsvg '" + input + "' >'" + svg + "' 2>'" + messages + "'";
+  int status = std::system(command.c_str());
+  EXPECT_EQ(status, 0) << graph;
+  EXPECT_EQ(readFile(messages), "") << graph;
+  return readFile(svg);
 }

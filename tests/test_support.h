@@ -16,9 +16,6 @@ class TempDir {
   std::string path_;
 };
 
-/// The whole file, bytes as they are; empty when it cannot be read.
-std::string readFile(const std::string& path);
-
 /// The result of running the kintree binary.
 struct RunResult {
   std::string out;
@@ -30,5 +27,13 @@ struct RunResult {
 /// On Windows the words are handed on in the platform's own quoting, and the
 /// carriage returns of the text-mode streams are removed from `out` and `err`.
 RunResult runKintree(const std::string& arguments, const std::string& directory = ".");
+
+/// The whole contents of a file; empty when it cannot be read.
+std::string readFile(const std::string& path);
+
+/// Renders `graph` with the real GraphViz and returns the SVG; the text must
+/// be accepted without any error or warning. `layout` picks the engine: the
+/// layered one takes minutes on a chain tens of thousands deep.
+std::string renderSvg(const std::string& graph, const std::string& layout = "dot");
 
 #endif  // KINTREE_TESTS_TEST_SUPPORT_H_

@@ -1,0 +1,3 @@
+#include "platform/local_time.h"
+
+bool localTime(std::time_t when, std::tm& result) { return localtime_r(&when, &result) != nullptr; }
