@@ -1,7 +1,7 @@
 # The Windows build: cross-built with mingw-w64 into build-windows/ and tested
 # under Wine: the unit tests and the Windows whole-run cases of
 # tests/golden-windows, whose files lie on drive C: of the prefix.
-need_packages cmake g++-mingw-w64-x86-64-posix wine64 wine googletest
+need_packages cmake g++-mingw-w64-x86-64-posix wine64 wine googletest graphviz
 
 echo "== windows: build and test under Wine"
 export WINEDEBUG=-all
