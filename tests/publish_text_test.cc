@@ -370,4 +370,23 @@ TEST(StyleRows, HoldTheirLiteralTexts) {
   }
 }
 
+// Output::field is printf's "%*.*s", which every column of the tree uses.
+TEST(OutputField, PadsCutsAndJustifiesLikePrintf) {
+  struct Case {
+    const char* text;
+    int width;
+    int precision;
+    const char* result;
+  } cases[] = {
+      {"ab", 5, 5, "   ab"},     {"ab", -5, 5, "ab   "},  {"abcdef", 4, 4, "abcd"},
+      {"abcdef", -4, 4, "abcd"}, {"abc", 0, -1, "abc"},   {"abc", 2, -1, "abc"},
+      {"", 3, 3, "   "},         {"abc", 6, 2, "    ab"}, {"abc", -6, 0, "      "},
+  };
+  for (const Case& c : cases) {
+    Output out;
+    out.field(c.text, c.width, c.precision);
+    EXPECT_EQ(c.result, out.captured()) << c.text << " " << c.width << "." << c.precision;
+  }
+}
+
 }  // namespace

@@ -65,13 +65,14 @@ class WalkPathTest : public testing::Test {
 
 TEST_F(WalkPathTest, EntriesInByteOrderDirectoriesDepthFirst) {
   for (const char* file : {"b/Z.java", "a/Y.java", "a/X.java", "C.java", "A.java", "_u.java",
-                           "a.java", "B.java", "a/in/W.java"}) {
+                           "a.java", "B.java", "a/in/W.java", "\xC3\xA9.java", "z.java"}) {
     source(file);
   }
-  EXPECT_EQ(9, walk(""));
-  EXPECT_EQ((std::vector<std::string>{"A.java", "B.java", "C.java", "_u.java", "a/X.java",
-                                      "a/Y.java", "a/in/W.java", "a.java", "b/Z.java"}),
-            parsed());
+  EXPECT_EQ(11, walk(""));
+  EXPECT_EQ(
+      (std::vector<std::string>{"A.java", "B.java", "C.java", "_u.java", "a/X.java", "a/Y.java",
+                                "a/in/W.java", "a.java", "b/Z.java", "z.java", "\xC3\xA9.java"}),
+      parsed());
   EXPECT_EQ("", messages.str());
 }
 
