@@ -33,7 +33,7 @@ class PublishTextTest : public testing::Test {
     return out.captured();
   }
 
-  /// The records of the worked example, in the order parsing creates them.
+  /// The animals: Cat and Dog extend Animal, Dog implements Pet; in the order parsing creates them.
   void animals() {
     declare("Animal", "public", "/src/app/Animal.java");
     extend(declare("Cat", "public", "/src/app/Cat.java"), "Animal");
@@ -55,7 +55,7 @@ struct StyleCase {
 
 class AnimalsInStyle : public PublishTextTest, public testing::WithParamInterface<StyleCase> {};
 
-TEST_P(AnimalsInStyle, PrintTheWorkedExample) {
+TEST_P(AnimalsInStyle, PrintTheAnimals) {
   animals();
   context.style = GetParam().style;
   EXPECT_EQ(std::string("Base path=/src/app/\n"
