@@ -54,6 +54,10 @@ TEST(ClassPattern, DocumentedHeadersGiveTheRegexGroups) {
            "x class y interface Z {",
            "class A/{ extends B {",
            "class A<x/{y> {",
+           // "." stops at line ends, "[^ ]" does not.
+           "class A<x\ny> {",
+           "class A<x\ry> extends B> {",
+           "a\nb class X {",
        }) {
     EXPECT_EQ(regexGroups(statement), matcherGroups(statement)) << statement;
   }
