@@ -1,8 +1,13 @@
 #include "app/options.h"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
 
 #include <climits>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -302,5 +307,30 @@ TEST_F(RunTest, NegativeLevelShowsEveryWarning) {
   EXPECT_EQ(0u, result.err.find("\x1b[01;32m Warning Duplicate class=A\n File " + dir.path() +
                                 "/d/A.java\n  and " + dir.path() + "/A.java\x1b[00m \n"));
 }
+
+TEST_F(RunTest, StyleAfterThePathStillApplies) {
+  dir.write("A.java", "public class A {}\n");
+  dir.write("B.java", "public class B extends A {}\n");
+  RunResult result = run(". -s -x");
+  EXPECT_EQ(2, result.status);
+  EXPECT_NE(std::string::npos, result.out.find("   - B\n"));
+}
+
+// Output that cannot be written must not end the run as a success. Only
+// POSIX has a device that refuses every write.
+#ifndef _WIN32
+TEST_F(RunTest, LostStandardOutputIsAnError) {
+  dir.write("A.java", "public class A {}\n");
+  std::string err = dir.path() + "/err.txt";
+  std::string command =
+      "cd '" + dir.path() + "' && '" KINTREE_BINARY "' -x A.java >/dev/full 2>'" + err + "'";
+  int raw = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(raw));
+  EXPECT_EQ(255, WEXITSTATUS(raw));
+  std::ifstream in(err);
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(std::string::npos, text.find("\x1b[01;31m Error Failed to write standard output: "));
+}
+#endif
 
 }  // namespace

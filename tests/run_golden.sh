@@ -30,6 +30,12 @@ if [ -n "${KINTREE_EMULATOR:-}" ]; then
   trap 'rm -rf "${placed[@]}"' EXIT
   rm -rf "${placed[@]}"
 else
+  # The place is fixed, so runs of the same case from two checkouts at once
+  # must take turns.
+  mkdir -p "$root"
+  exec 9>"$root/$name.lock"
+  flock 9
+
   rm -rf "$work"
   mkdir -p "$work"
 fi
