@@ -1,42 +1,221 @@
 #include "parse/class_pattern.h"
 
-#include <regex>
+#include <algorithm>
+#include <vector>
 
 #include "parse/import_pattern.h"
 
+const char kClassPattern[] =
+    "([^ ]*? |)([Aa-z][Aa-z ]*|)(class|interface) ([A-Za-z0-9_]+)( *<.*?>+|)"
+    "( extends [A-Za-z0-9_.<>, ]+?|)( implements [A-Za-z0-9_.<>, ]+?|) *[{]";
+
+// A backtracking engine tries, for every start, every split of the text
+// between the groups, which is quadratic on long blank-free statements. The
+// pattern has few real choices, though:
+//  - g1 is either the text through the first blank after the start, or empty;
+//  - g2 ends where g3 starts: the longest run that still leads to a match
+//    wins, so g3 starts at the rightmost position in the run that succeeds;
+//  - g3 and g4 are forced: one keyword fits, and a shorter name leaves a name
+//    character that nothing after it accepts;
+//  - g5 ends after a run of ">": inside a run a ">" follows, which nothing
+//    after it accepts, so the first run end from which the rest succeeds wins;
+//  - the rest (g6, g7, blanks, "{") succeeds from a position exactly when the
+//    clause characters from there end at a "{" and the text starts suitably.
+// Tables filled right to left answer "does a match go on from here" in
+// constant time, so every start costs O(1) and the groups are read off the
+// winning positions.
+
 namespace {
 
-const std::regex& classPattern() {
-  static const std::regex pattern(
-      "([^ ]*? |)([Aa-z][Aa-z ]*|)(class|interface) ([A-Za-z0-9_]+)( *<.*?>+|)"
-      "( extends [A-Za-z0-9_.<>, ]+?|)( implements [A-Za-z0-9_.<>, ]+?|) *[{]",
-      std::regex::ECMAScript);
-  return pattern;
+constexpr size_t kNone = std::string_view::npos;
+constexpr std::string_view kClassWord = "class ";
+constexpr std::string_view kInterfaceWord = "interface ";
+constexpr std::string_view kExtends = " extends ";
+constexpr std::string_view kImplements = " implements ";
+
+bool isModifierLetter(char c) { return c == 'A' || (c >= 'a' && c <= 'z'); }
+
+bool isNameCharacter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+bool isClauseCharacter(char c) {
+  return isNameCharacter(c) || c == '.' || c == '<' || c == '>' || c == ',' || c == ' ';
+}
+
+// "." of the ECMAScript grammar stops at these.
+bool isLineTerminator(char c) { return c == '\n' || c == '\r'; }
+
+/// Per-text tables: each entry tells where a run starting at that index ends
+/// or where the next position of interest is; kNone when there is none.
+class ClassMatcher {
+ public:
+  bool match(std::string_view text, ClassGroups& groups);
+
+ private:
+  bool startsWith(size_t at, std::string_view word) const {
+    return text_.compare(at, word.size(), word) == 0;
+  }
+  /// " implements " at `at` with at least one clause character before `end`.
+  bool implementsAt(size_t at, size_t end) const {
+    return end > at + kImplements.size() && startsWith(at, kImplements);
+  }
+  /// Whether g6, g7, the blanks and "{" match from `at`.
+  bool restMatches(size_t at) const;
+  /// Fills g6 and g7 for a position where restMatches holds.
+  void readRest(size_t at, ClassGroups& groups) const;
+  /// The end of g5 from `nameEnd`: nameEnd itself when g5 is empty; kNone
+  /// when no match goes on after the name.
+  size_t genericEnd(size_t nameEnd) const;
+  /// Where g4 ends for a keyword at `at`, or kNone when g3 and g4 fail there.
+  size_t nameEnd(size_t at) const;
+  void fillTables();
+
+  std::string_view text_;
+  std::vector<size_t> blankEnd_;     // end of the blank run from i
+  std::vector<size_t> clauseEnd_;    // end of the clause-character run from i
+  std::vector<size_t> nameEnd_;      // end of the name-character run from i
+  std::vector<size_t> lineEnd_;      // first line terminator at or after i
+  std::vector<size_t> closeEnd_;     // first end of a ">" run at or after i
+                                     // from which restMatches holds
+  std::vector<size_t> lastKeyword_;  // rightmost g3 start that succeeds in
+                                     // the modifier run through i
+};
+
+bool ClassMatcher::restMatches(size_t at) const {
+  size_t end = clauseEnd_[at];
+  if (end >= text_.size() || text_[end] != '{') return false;
+  if (end > at + kExtends.size() && startsWith(at, kExtends)) return true;
+  return implementsAt(at, end) || blankEnd_[at] == end;
+}
+
+void ClassMatcher::readRest(size_t at, ClassGroups& groups) const {
+  size_t end = clauseEnd_[at];
+  size_t implementsStart = at;
+  groups.extends.clear();
+  if (end > at + kExtends.size() && startsWith(at, kExtends)) {
+    // The lazy clause stops at the first place where g7 or the closing
+    // blanks take over; the "{" at `end` always qualifies.
+    size_t stop = at + kExtends.size() + 1;
+    while (!implementsAt(stop, end) && blankEnd_[stop] != end) ++stop;
+    groups.extends.assign(text_.substr(at, stop - at));
+    implementsStart = stop;
+  }
+  groups.implements.clear();
+  if (implementsAt(implementsStart, end)) {
+    size_t stop = implementsStart + kImplements.size() + 1;
+    while (blankEnd_[stop] != end) ++stop;
+    groups.implements.assign(text_.substr(implementsStart, stop - implementsStart));
+  }
+}
+
+size_t ClassMatcher::genericEnd(size_t nameEnd) const {
+  size_t open = blankEnd_[nameEnd];
+  if (open < text_.size() && text_[open] == '<') {
+    // Any ">" run after the "<" closes g5, as long as "." reaches it.
+    size_t close = closeEnd_[open + 1];
+    if (close != kNone && close <= lineEnd_[open + 1]) return close;
+  }
+  return restMatches(nameEnd) ? nameEnd : kNone;
+}
+
+size_t ClassMatcher::nameEnd(size_t at) const {
+  size_t start;
+  if (startsWith(at, kClassWord)) {
+    start = at + kClassWord.size();
+  } else if (startsWith(at, kInterfaceWord)) {
+    start = at + kInterfaceWord.size();
+  } else {
+    return kNone;
+  }
+  size_t end = nameEnd_[start];
+  return end > start ? end : kNone;
+}
+
+void ClassMatcher::fillTables() {
+  size_t n = text_.size();
+  for (std::vector<size_t>* table :
+       {&blankEnd_, &clauseEnd_, &nameEnd_, &lineEnd_, &closeEnd_, &lastKeyword_}) {
+    table->assign(n + 1, kNone);
+  }
+  blankEnd_[n] = clauseEnd_[n] = nameEnd_[n] = lineEnd_[n] = n;
+  for (size_t i = n; i-- > 0;) {
+    char c = text_[i];
+    blankEnd_[i] = c == ' ' ? blankEnd_[i + 1] : i;
+    clauseEnd_[i] = isClauseCharacter(c) ? clauseEnd_[i + 1] : i;
+    nameEnd_[i] = isNameCharacter(c) ? nameEnd_[i + 1] : i;
+    lineEnd_[i] = isLineTerminator(c) ? i : lineEnd_[i + 1];
+  }
+  // A ">" run ends at i when text[i - 1] is its last ">".
+  for (size_t i = n + 1; i-- > 1;) {
+    bool runEnd = text_[i - 1] == '>' && (i == n || text_[i] != '>');
+    closeEnd_[i] = runEnd && restMatches(i) ? i : (i < n ? closeEnd_[i + 1] : kNone);
+  }
+  for (size_t i = n; i-- > 0;) {
+    char c = text_[i];
+    if (!isModifierLetter(c) && c != ' ') continue;
+    size_t later = lastKeyword_[i + 1];
+    if (later != kNone) {
+      lastKeyword_[i] = later;
+    } else {
+      size_t end = nameEnd(i);
+      if (end != kNone && genericEnd(end) != kNone) lastKeyword_[i] = i;
+    }
+  }
+}
+
+bool ClassMatcher::match(std::string_view text, ClassGroups& groups) {
+  text_ = text;
+  fillTables();
+  size_t n = text_.size();
+  // The first blank at or after the start, or n.
+  size_t blank = std::min(text_.find(' '), n);
+  for (size_t start = 0; start < n; ++start) {
+    if (blank < start) blank = std::min(text_.find(' ', start), n);
+    // g1 through the first blank, then g2 from after it; else g1 empty.
+    size_t modifiersStart = kNone;
+    size_t keyword = kNone;
+    if (blank + 1 < n && isModifierLetter(text_[blank + 1])) {
+      modifiersStart = blank + 1;
+      keyword = lastKeyword_[modifiersStart];
+    }
+    if (keyword == kNone && isModifierLetter(text_[start])) {
+      modifiersStart = start;
+      keyword = lastKeyword_[start];
+    }
+    if (keyword == kNone) continue;
+
+    groups.annotation.assign(text_.substr(start, modifiersStart - start));
+    groups.modifiers.assign(text_.substr(modifiersStart, keyword - modifiersStart));
+    groups.kind.assign(text_[keyword] == 'c' ? "class" : "interface");
+    size_t end = nameEnd(keyword);
+    size_t nameStart = keyword + groups.kind.size() + 1;
+    groups.name.assign(text_.substr(nameStart, end - nameStart));
+    size_t generic = genericEnd(end);
+    groups.generic.assign(text_.substr(end, generic - end));
+    readRest(generic, groups);
+    return true;
+  }
+  return false;
 }
 
 }  // namespace
+
+bool matchClassPattern(std::string_view text, ClassGroups& groups) {
+  // Reused between calls so that statements need no allocation of their own.
+  static ClassMatcher matcher;
+  return matcher.match(text, groups);
+}
 
 bool findClassDeclaration(std::string_view statement, ClassGroups& groups) {
   // A header always ends its statement with the brace that opens the body,
   // and names one of the two keywords followed by a blank.
   if (statement.empty() || statement.back() != '{') return false;
-  if (statement.find("class ") == std::string_view::npos &&
-      statement.find("interface ") == std::string_view::npos) {
+  if (statement.find(kClassWord) == std::string_view::npos &&
+      statement.find(kInterfaceWord) == std::string_view::npos) {
     return false;
   }
-  std::cmatch match;
-  if (!std::regex_search(statement.data(), statement.data() + statement.size(), match,
-                         classPattern())) {
-    return false;
-  }
-  groups.annotation = match[1].str();
-  groups.modifiers = match[2].str();
-  groups.kind = match[3].str();
-  groups.name = match[4].str();
-  groups.generic = match[5].str();
-  groups.extends = match[6].str();
-  groups.implements = match[7].str();
-  return true;
+  return matchClassPattern(statement, groups);
 }
 
 bool findPackage(std::string_view statement, std::string& name) {

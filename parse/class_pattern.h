@@ -15,9 +15,19 @@ struct ClassGroups {
   std::string implements;  ///< g7: " implements ..." clause
 };
 
+/// The declaration pattern that matchClassPattern matches, for tests that
+/// check it against a regex engine.
+extern const char kClassPattern[];
+
 /// Searches `statement` for a declaration header (leftmost match, ECMAScript
-/// priorities) and fills the groups; false when there is none.
+/// priorities) and fills the groups; false when there is none. Rejects at
+/// once what cannot be a header statement: one that does not end in "{" or
+/// holds neither keyword with its blank.
 bool findClassDeclaration(std::string_view statement, ClassGroups& groups);
+
+/// Searches any text for kClassPattern with the groups and the match an
+/// ECMAScript search gives, in linear time; false when there is none.
+bool matchClassPattern(std::string_view text, ClassGroups& groups);
 
 /// Searches `statement` for "package NAME;" and stores NAME; false when none.
 bool findPackage(std::string_view statement, std::string& name);
