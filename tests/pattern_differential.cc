@@ -1,7 +1,8 @@
-// Runs the plain regex search and the fast path of the class and package
-// patterns over every statement of the .java files under the given paths
-// and reports every statement on which they differ. Exit status 1 when any
-// differ or when there was nothing to compare.
+// Reads every .java file under the given paths with the fast statement
+// reader and the plain line-by-line one, runs the plain regex search and the
+// fast path of the class and package patterns over every statement, and
+// reports every file and statement on which they differ. Exit status 1 when
+// any differ or when there was nothing to compare.
 
 #include <algorithm>
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include "parse/statement_reader.h"
 #include "scan/replace.h"
 #include "tests/class_pattern_reference.h"
+#include "tests/statement_reader_reference.h"
 
 namespace {
 
@@ -31,14 +33,27 @@ void report(const std::string& path, const std::string& statement, const std::st
             << (statement.size() > kShown ? "..." : "") << "\"\n";
 }
 
-void compareFile(const std::string& path, Tally& tally) {
-  std::string source;
-  loadSource(path, source);
+using Reader = bool (*)(SourceStream&, std::string&, std::string_view&);
+
+std::vector<std::string> statementsOf(const std::string& source, Reader read) {
   SourceStream input(source);
   std::string_view line;
   std::string statement;
+  std::vector<std::string> statements;
+  while (read(input, statement, line)) statements.push_back(statement);
+  return statements;
+}
+
+void compareFile(const std::string& path, Tally& tally) {
+  std::string source;
+  loadSource(path, source);
   ++tally.files;
-  while (readStatement(input, statement, line)) {
+  std::vector<std::string> statements = statementsOf(source, readStatement);
+  if (statements != statementsOf(source, referenceReadStatement)) {
+    ++tally.differences;
+    std::cerr << path << ": the statement readers differ\n";
+  }
+  for (std::string& statement : statements) {
     replaceAll(statement, ", ", ",");
     ++tally.statements;
     ClassGroups fast, reference;
