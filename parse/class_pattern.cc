@@ -207,19 +207,23 @@ bool matchClassPattern(std::string_view text, ClassGroups& groups) {
   return matcher.match(text, groups);
 }
 
+bool mayBeHeader(std::string_view statement) {
+  return !statement.empty() && statement.back() == '{' &&
+         (statement.find(kClassWord) != std::string_view::npos ||
+          statement.find(kInterfaceWord) != std::string_view::npos);
+}
+
+bool mayBePackage(std::string_view statement) {
+  return !statement.empty() && statement.back() == ';' &&
+         statement.find("package ") != std::string_view::npos;
+}
+
 bool findClassDeclaration(std::string_view statement, ClassGroups& groups) {
-  // A header always ends its statement with the brace that opens the body,
-  // and names one of the two keywords followed by a blank.
-  if (statement.empty() || statement.back() != '{') return false;
-  if (statement.find(kClassWord) == std::string_view::npos &&
-      statement.find(kInterfaceWord) == std::string_view::npos) {
-    return false;
-  }
-  return matchClassPattern(statement, groups);
+  return mayBeHeader(statement) && matchClassPattern(statement, groups);
 }
 
 bool findPackage(std::string_view statement, std::string& name) {
   // The same pattern as in import mode, matched in linear time: a regular
   // expression engine recurses once per character of a long name.
-  return findImportPackage(statement, name);
+  return mayBePackage(statement) && findImportPackage(statement, name);
 }

@@ -6,15 +6,52 @@ namespace {
 
 bool isTerminator(char c) { return c == ';' || c == '{' || c == '}'; }
 
-// The characters that end a run of plain code: terminators and the
-// openers of literals and comments.
-constexpr std::array<bool, 256> kSpecial = [] {
-  std::array<bool, 256> table{};
-  for (unsigned char c : {'"', '\'', '/', ';', '{', '}'}) table[c] = true;
+// How the copy of plain code treats each byte: copied, collapsed as
+// whitespace, or ending the run (terminators and the openers of literals
+// and comments).
+enum ByteClass : unsigned char { kPlain, kSpace, kSpecial };
+
+constexpr std::array<ByteClass, 256> kByteClass = [] {
+  std::array<ByteClass, 256> table{};
+  for (unsigned char c : {' ', '\t', '\n', '\v', '\f', '\r'}) table[c] = kSpace;
+  for (unsigned char c : {'"', '\'', '/', ';', '{', '}'}) table[c] = kSpecial;
   return table;
 }();
 
-bool isSpecial(char c) { return kSpecial[static_cast<unsigned char>(c)]; }
+// The statement is kept collapsed as it grows: no whitespace at its front,
+// each run of whitespace one blank. Completed statements end in their
+// terminator, so they need no collapse at the end.
+
+/// Appends one character, whitespace collapsed.
+void appendCharacter(std::string& statement, char c) {
+  if (!isJavaSpace(c)) {
+    statement += c;
+  } else if (!statement.empty() && statement.back() != ' ') {
+    statement += ' ';
+  }
+}
+
+/// Copies plain code from `line[i]` up to `limit` or the next special byte,
+/// whitespace collapsed; returns the index where it stopped.
+size_t copyCode(std::string& statement, std::string_view line, size_t i, size_t limit) {
+  size_t stop = i;
+  while (stop < limit && kByteClass[static_cast<unsigned char>(line[stop])] != kSpecial) ++stop;
+  size_t old = statement.size();
+  statement.resize(old + (stop - i));
+  char* base = &statement[0];
+  char* out = base + old;
+  bool afterSpace = old == 0 || base[old - 1] == ' ';
+  for (; i < stop; ++i) {
+    char c = line[i];
+    bool space = kByteClass[static_cast<unsigned char>(c)] == kSpace;
+    // Written always, kept unless it is a second blank in a row.
+    *out = space ? ' ' : c;
+    out += !(space && afterSpace);
+    afterSpace = space;
+  }
+  statement.resize(static_cast<size_t>(out - base));
+  return stop;
+}
 
 /// Scans a literal closed by `quote` from `i`; returns the index of its
 /// closing quote, or the line's length when it stays open. A closing quote
@@ -33,17 +70,6 @@ size_t scanLiteral(std::string_view line, size_t i, char quote, bool& closedOnLa
   }
   if (i == n - 1 && line[i] == quote) closedOnLast = true;
   return n;
-}
-
-/// Appends `text` to the statement, leaving out whitespace that the final
-/// collapse would merge into whitespace already at the statement's end.
-void appendCode(std::string& statement, std::string_view text) {
-  if (statement.empty() || isJavaSpace(statement.back())) {
-    size_t start = 0;
-    while (start < text.size() && isJavaSpace(text[start])) ++start;
-    text.remove_prefix(start);
-  }
-  statement.append(text.data(), text.size());
 }
 
 }  // namespace
@@ -87,13 +113,13 @@ size_t SourceStream::closeComment(std::string_view& line, size_t from, bool& cro
 bool readStatement(SourceStream& input, std::string& statement, std::string_view& line) {
   statement.clear();
   ScanState state = ScanState::Code;
-  for (;; line = std::string_view(), statement += ' ') {
+  for (;; line = std::string_view(), appendCharacter(statement, ' ')) {
     if (line.empty() && !input.readLine(line)) return false;
     size_t n = line.size();
+    if (n == 0) continue;
     size_t i = 0;
     if (state != ScanState::Code) {
       // A literal left open by the previous line goes on here.
-      if (n == 0) continue;
       char quote = state == ScanState::StringLiteral ? '"' : '\'';
       bool closedOnLast = false;
       i = scanLiteral(line, 0, quote, closedOnLast) + 1;
@@ -103,25 +129,21 @@ bool readStatement(SourceStream& input, std::string& statement, std::string_view
     }
     // Code: every character but the last has a look-ahead of one.
     for (;;) {
-      size_t j = i;
-      while (j + 1 < n && !isSpecial(line[j])) ++j;
-      if (j + 1 >= n) {
+      size_t last = n - 1;
+      size_t j = i < last ? copyCode(statement, line, i, last) : i;
+      if (j >= last) {
         // The last character of the line, unless the character before it
         // took it along, is copied as it is: it can only end the statement.
-        appendCode(statement, line.substr(i, n - i));
-        if (j + 1 == n && isTerminator(line[j])) {
-          line = std::string_view();
-          collapseSpaces(statement);
-          return true;
-        }
-        break;
+        if (j > last) break;
+        appendCharacter(statement, line[last]);
+        if (!isTerminator(line[last])) break;
+        line = std::string_view();
+        return true;
       }
-      appendCode(statement, line.substr(i, j - i));
       char c = line[j];
       if (isTerminator(c)) {
         statement += c;
         line.remove_prefix(j + 1);
-        collapseSpaces(statement);
         return true;
       }
       if (c == '"' || c == '\'') {
@@ -132,7 +154,7 @@ bool readStatement(SourceStream& input, std::string& statement, std::string_view
           continue;
         }
         if (closedOnLast) {
-          i = n - 1;
+          i = last;
           continue;
         }
         state = c == '"' ? ScanState::StringLiteral : ScanState::CharLiteral;
@@ -143,7 +165,7 @@ bool readStatement(SourceStream& input, std::string& statement, std::string_view
         bool crossedLines = false;
         size_t end = input.closeComment(line, j + 2, crossedLines);
         if (end == std::string_view::npos) return false;
-        if (crossedLines) statement += ' ';
+        if (crossedLines) appendCharacter(statement, ' ');
         n = line.size();
         i = end + 1;
         continue;
@@ -151,7 +173,7 @@ bool readStatement(SourceStream& input, std::string& statement, std::string_view
       if (following == '/') break;
       // The character after a "/" is copied without being looked at.
       statement += c;
-      statement += following;
+      appendCharacter(statement, following);
       i = j + 2;
     }
   }

@@ -1,9 +1,8 @@
-#include "platform/directory_lister.h"
-
 #include <dirent.h>
 
 #include <algorithm>
 
+#include "platform/directory_lister.h"
 #include "platform/file_system.h"
 
 namespace {
@@ -54,7 +53,7 @@ bool DirectoryLister::first() {
     entryDir = resolved.substr(0, cut);
     if (pathExists(resolved)) {
       // A file (or anything else that exists) lists itself.
-      entries_.push_back({last, ::isDirectory(resolved), false});
+      entries_.push_back({last, ::isDirectory(resolved), false, false});
       return true;
     }
     if (!hasWildcard(last)) return false;
@@ -71,7 +70,7 @@ bool DirectoryLister::first() {
     // file systems that do not report types are asked directly.
     bool directory = entry->d_type == DT_DIR;
     bool unknown = entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN;
-    entries_.push_back({entry->d_name, directory, unknown});
+    entries_.push_back({entry->d_name, directory, unknown, entry->d_type == DT_REG});
   }
   closedir(stream);
   if (entries_.empty()) return false;
@@ -79,7 +78,8 @@ bool DirectoryLister::first() {
   std::sort(entries_.begin(), entries_.end(),
             [](const Entry& a, const Entry& b) { return a.name < b.name; });
   for (Entry& entry : entries_) {
-    if (entry.typeUnknown) entry.isDirectory = ::isDirectory(directory + kPathSeparator + entry.name);
+    if (entry.typeUnknown)
+      entry.isDirectory = ::isDirectory(directory + kPathSeparator + entry.name);
   }
   return true;
 }

@@ -54,7 +54,13 @@ void compareFile(const std::string& path, Tally& tally) {
     std::cerr << path << ": the statement readers differ\n";
   }
   for (std::string& statement : statements) {
+    // The parser runs the cheap tests before the ", " replacement.
+    bool candidate = mayBePackage(statement) || mayBeHeader(statement);
     replaceAll(statement, ", ", ",");
+    if (candidate != (mayBePackage(statement) || mayBeHeader(statement))) {
+      ++tally.differences;
+      report(path, statement, "cheap test before and after the replacement");
+    }
     ++tally.statements;
     ClassGroups fast, reference;
     bool fastFound = findClassDeclaration(statement, fast);
