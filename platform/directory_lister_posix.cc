@@ -1,8 +1,9 @@
+#include "platform/directory_lister.h"
+
 #include <dirent.h>
 
 #include <algorithm>
 
-#include "platform/directory_lister.h"
 #include "platform/file_system.h"
 
 namespace {
@@ -78,8 +79,7 @@ bool DirectoryLister::first() {
   std::sort(entries_.begin(), entries_.end(),
             [](const Entry& a, const Entry& b) { return a.name < b.name; });
   for (Entry& entry : entries_) {
-    if (entry.typeUnknown)
-      entry.isDirectory = ::isDirectory(directory + kPathSeparator + entry.name);
+    if (entry.typeUnknown) entry.isDirectory = ::isDirectory(directory + kPathSeparator + entry.name);
   }
   return true;
 }

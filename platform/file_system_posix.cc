@@ -1,11 +1,11 @@
+#include "platform/file_system.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <vector>
-
-#include "platform/file_system.h"
 
 std::string fullPath(std::string_view path) {
   std::string joined;
