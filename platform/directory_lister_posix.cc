@@ -54,7 +54,7 @@ bool DirectoryLister::first() {
     entryDir = resolved.substr(0, cut);
     if (pathExists(resolved)) {
       // A file (or anything else that exists) lists itself.
-      entries_.push_back({last, ::isDirectory(resolved), false});
+      entries_.push_back({last, ::isDirectory(resolved), false, false});
       return true;
     }
     if (!hasWildcard(last)) return false;
@@ -71,7 +71,7 @@ bool DirectoryLister::first() {
     // file systems that do not report types are asked directly.
     bool directory = entry->d_type == DT_DIR;
     bool unknown = entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN;
-    entries_.push_back({entry->d_name, directory, unknown});
+    entries_.push_back({entry->d_name, directory, unknown, entry->d_type == DT_REG});
   }
   closedir(stream);
   if (entries_.empty()) return false;

@@ -70,15 +70,20 @@ bool readWholeFile(const std::string& path, std::string& contents) {
   int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
   struct stat status;
-  if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
-    contents.reserve(static_cast<size_t>(status.st_size));
-  }
-  char chunk[1 << 16];
+  bool regular = fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+  // A regular file comes in one read: asking for a byte more than its size
+  // makes the short count tell its end without another call.
+  constexpr size_t kChunk = 1 << 16;
+  size_t want = regular ? static_cast<size_t>(status.st_size) + 1 : kChunk;
+  size_t used = 0;
   bool ok = true;
   for (;;) {
-    ssize_t got = read(fd, chunk, sizeof chunk);
+    contents.resize(used + want);
+    ssize_t got = read(fd, &contents[used], want);
     if (got > 0) {
-      contents.append(chunk, static_cast<size_t>(got));
+      used += static_cast<size_t>(got);
+      if (regular && static_cast<size_t>(got) < want) break;
+      want = kChunk;
     } else if (got == 0) {
       break;
     } else if (errno != EINTR) {
@@ -87,6 +92,6 @@ bool readWholeFile(const std::string& path, std::string& contents) {
     }
   }
   close(fd);
-  if (!ok) contents.clear();
+  contents.resize(ok ? used : 0);
   return ok;
 }
