@@ -16,6 +16,7 @@
 #include "model/class_list.h"
 #include "platform/output.h"
 #include "publish/publish_text.h"
+#include "publish/publish_viz.h"
 
 namespace fs = std::filesystem;
 
@@ -183,6 +184,25 @@ void publishAll(ScanContext& context) {
       out.clearCaptured();
     }
   }
+
+  // The graph on standard output, then split by tree and by a node budget
+  // into the sandbox's output folder.
+  context.style = GraphViz;
+  PublishViz(classes, context).printTree();
+  require(
+      out.captured().empty() || out.captured().compare(out.captured().size() - 2, 2, "}\n") == 0,
+      "the graph was left open");
+  out.clearCaptured();
+  context.outPath = sandbox() + "/out/";
+  context.splitByTree = true;
+  PublishViz(classes, context).printTree();
+  context.splitByTree = false;
+  context.nodesPerFile = 3;
+  PublishViz(classes, context).printTree();
+  context.nodesPerFile = 0;
+  context.outPath.clear();
+  out.clearCaptured();
+  clearOutputFolder();
   checkClassList(classes);
 }
 

@@ -41,8 +41,8 @@ struct RunOutcome {
 RunOutcome runCaptured(const std::vector<std::string>& arguments);
 
 /// Publishes `context.classes` through every publisher and style into
-/// memory (text tree in each text style, the name table, and the other
-/// publishers of this build), then checks the list again.
+/// memory or the sandbox (text tree in each text style, the name table, the
+/// graph whole and split), then checks the list again.
 void publishAll(ScanContext& context);
 
 /// Empties the sandbox's "out" folder (files a publisher split output into).
