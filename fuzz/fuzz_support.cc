@@ -15,6 +15,7 @@
 #include "app/scan_context.h"
 #include "model/class_list.h"
 #include "platform/output.h"
+#include "publish/publish_html.h"
 #include "publish/publish_text.h"
 #include "publish/publish_viz.h"
 
@@ -184,6 +185,20 @@ void publishAll(ScanContext& context) {
       out.clearCaptured();
     }
   }
+
+  // The three pages: image tree, dtree, and the table (in either style).
+  for (OutputStyle style : {HtmlImages, JavaScript}) {
+    for (bool tabular : {false, true}) {
+      context.style = style;
+      context.tabular = tabular;
+      context.showNames = !tabular;
+      PublishHtml(classes, context).publish();
+      require(out.captured().find("</html>") != std::string::npos, "a page was left unfinished");
+      out.clearCaptured();
+    }
+  }
+  context.tabular = false;
+  context.showNames = false;
 
   // The graph on standard output, then split by tree and by a node budget
   // into the sandbox's output folder.

@@ -42,7 +42,8 @@ RunOutcome runCaptured(const std::vector<std::string>& arguments);
 
 /// Publishes `context.classes` through every publisher and style into
 /// memory or the sandbox (text tree in each text style, the name table, the
-/// graph whole and split), then checks the list again.
+/// image tree, dtree and tabular pages, the graph whole and split), then
+/// checks the list again.
 void publishAll(ScanContext& context);
 
 /// Empties the sandbox's "out" folder (files a publisher split output into).

@@ -21,8 +21,9 @@ TEST(Determinism, TwoRunsGiveIdenticalBytesOnEveryOutput) {
             "package a;\nimport b.Animal;\npublic interface Pet extends Named {}\ninterface Named "
             "{}\nclass Loop extends Pool {}\nclass Pool extends Loop {}\n");
   dir.write("src/c/Same.java", "package c;\npublic class Cat extends b.Animal {}\n");
-  const char* kSwitches[] = {"-g",    "-x",      "-s",      "+n -t",   "-A -I -x",  "-z",
-                             "-M -x", "-M=1 +n", "-M=2 -z", "-l=4 -x", "-l=3 -M -x"};
+  const char* kSwitches[] = {"-g",    "-x",      "-s",       "+n -t",   "-A -I -x",   "-z",
+                             "-M -x", "-M=1 +n", "-M=2 -z",  "-l=4 -x", "-l=3 -M -x", "-h",
+                             "-j",    "-T",      "-T -A -I", "-M -j"};
   for (const char* switches : kSwitches) {
     RunResult first = runKintree(std::string(switches) + " src", dir.path());
     RunResult second = runKintree(std::string(switches) + " src", dir.path());

@@ -40,9 +40,9 @@ TempDir* DeepChain::dir = nullptr;
 
 // The text tree of the chain is about 5 GB (each level indents four more
 // columns), so it goes to /dev/null: the run must end with every level
-// printed and nothing on standard error but the summary.
-TEST_F(DeepChain, EveryTreeStyleEndsWithoutStackOverflow) {
-  for (const char* style : {"-g", "-x", "-s", "+n"}) {
+// printed and nothing on standard error but the summary. So must the pages.
+TEST_F(DeepChain, EveryTreeAndPageEndsWithoutStackOverflow) {
+  for (const char* style : {"-g", "-x", "-s", "+n", "-h", "-j", "-T"}) {
     MeasuredRun run = runKintreeMeasured({style, "src"}, dir->path());
     EXPECT_EQ(run.status, 255) << style;
     EXPECT_EQ(run.err, summary(1, kDepth)) << style;
@@ -140,7 +140,7 @@ TEST(InterfaceLattice, TwentyLevelsWithInterfacesShownEndInBoundedMemory) {
     }
   }
   dir.write("src/Lattice.java", text);
-  for (const char* style : {"-x", "-z"}) {
+  for (const char* style : {"-x", "-z", "-h", "-j"}) {
     MeasuredRun run = runKintreeMeasured({"-I", style, "src"}, dir.path());
     EXPECT_EQ(run.status, 2 * kLevels) << style;
     EXPECT_EQ(run.err, summary(1, 2 * kLevels)) << style;

@@ -1,6 +1,7 @@
 #include "test_support.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -30,14 +31,12 @@ std::string TempDir::write(const std::string& relative, const std::string& conte
   return full.string();
 }
 
-namespace {
-std::string slurp(const std::string& path) {
+std::string readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
 }
-}  // namespace
 
 RunResult runKintree(const std::string& arguments, const std::string& directory) {
   TempDir capture;
@@ -48,8 +47,8 @@ RunResult runKintree(const std::string& arguments, const std::string& directory)
   int raw = std::system(command.c_str());
   RunResult result;
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  result.out = slurp(out);
-  result.err = slurp(err);
+  result.out = readFile(out);
+  result.err = readFile(err);
   return result;
 }
 
@@ -80,6 +79,19 @@ MeasuredRun runKintreeMeasured(const std::vector<std::string>& arguments,
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
     result.peakKilobytes = usage.ru_maxrss;
   }
-  result.err = slurp(err);
+  result.err = readFile(err);
   return result;
+}
+
+std::string renderSvg(const std::string& graph, const std::string& layout) {
+  TempDir dir;
+  std::string input = dir.write("graph.gv", graph);
+  std::string svg = dir.path() + "/graph.svg";
+  std::string messages = dir.path() + "/messages";
+  std::string command =
+      "dot -K" + layout + " -Tsvg '" + input + "' >'" + svg + "' 2>'" + messages + "'";
+  int status = std::system(command.c_str());
+  EXPECT_EQ(status, 0) << graph;
+  EXPECT_EQ(readFile(messages), "") << graph;
+  return readFile(svg);
 }
