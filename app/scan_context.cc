@@ -8,6 +8,7 @@
 #include "app/usage.h"
 #include "platform/output.h"
 #include "publish/publish_text.h"
+#include "publish/publish_viz.h"
 #include "publish/section_loader.h"
 #include "scan/patterns.h"
 #include "scan/walk_path.h"
@@ -53,7 +54,7 @@ bool ScanContext::applySwitch(const std::string& argument) {
       break;
     case 'z':
       style = GraphViz;
-      install(std::make_unique<PublishText>(classes, *this));
+      install(std::make_unique<PublishViz>(classes, *this));
       break;
     case 'T':
       tabular = true;

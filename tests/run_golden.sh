@@ -3,6 +3,8 @@
 # absolute path in the output is the same on every machine, runs kintree with
 # the arguments listed in `args` (one per line) from inside that tree, and
 # compares standard output, standard error and the exit status byte for byte.
+# Files the run must create are listed under `expected/`: exactly those new
+# files must appear, each with the same bytes.
 # KINTREE_UPDATE_GOLDEN=1 rewrites the expectations instead.
 set -u
 binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
@@ -23,14 +25,23 @@ fi
 
 actual=$(mktemp -d)
 trap 'rm -rf "$actual"' EXIT
+list_files() { (cd "$1" && find . \( -type f -o -type l \) | sort); }
+list_files "$work" >"$actual/before"
 (cd "$work" && "$binary" "${args[@]}" >"$actual/stdout" 2>"$actual/stderr")
 echo $? >"$actual/status"
 # Pages carry the day they were made; the expectations hold a fixed mask.
 sed -i -E 's/[0-9]{2}-(Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec)-[0-9]{4}/DD-Mon-YYYY/g' \
   "$actual/stdout"
 
+list_files "$work" | comm -13 "$actual/before" - >"$actual/made"
+
 if [ "${KINTREE_UPDATE_GOLDEN:-0}" = 1 ]; then
   cp "$actual/stdout" "$actual/stderr" "$actual/status" "$case_dir/"
+  rm -rf "$case_dir/expected"
+  while IFS= read -r made; do
+    mkdir -p "$(dirname "$case_dir/expected/$made")"
+    cp "$work/$made" "$case_dir/expected/$made"
+  done <"$actual/made"
   exit 0
 fi
 
@@ -42,4 +53,20 @@ for part in stdout stderr status; do
     failed=1
   fi
 done
+if [ -d "$case_dir/expected" ] || [ -s "$actual/made" ]; then
+  expected_made=$( [ -d "$case_dir/expected" ] && list_files "$case_dir/expected")
+  if [ "$expected_made" != "$(cat "$actual/made")" ]; then
+    echo "== $name: files made differ (expected, actual)"
+    diff <(echo "$expected_made") "$actual/made" | head -20
+    failed=1
+  else
+    while IFS= read -r made; do
+      if ! cmp -s "$case_dir/expected/$made" "$work/$made"; then
+        echo "== $name: $made differs (expected, actual)"
+        diff <(cat -A "$case_dir/expected/$made") <(cat -A "$work/$made") | head -40
+        failed=1
+      fi
+    done <"$actual/made"
+  fi
+fi
 exit $failed

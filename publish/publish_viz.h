@@ -1,0 +1,69 @@
+#ifndef KINTREE_PUBLISH_PUBLISH_VIZ_H_
+#define KINTREE_PUBLISH_PUBLISH_VIZ_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/output.h"
+#include "publish/publish_text.h"
+
+/// The GraphViz publisher: one DOT digraph of every tree on standard output,
+/// or with -O the trees split into .gv files by tree (-Z) or node budget (-N).
+class PublishViz : public PublishText {
+ public:
+  PublishViz(ClassList& classes, ScanContext& context);
+
+  /// Walks the roots in list order and writes their graphs where -O, -Z
+  /// and -N place them; every graph written is closed with "}".
+  void printTree() override;
+
+  /// Writes the graph header to the current output and clears headerPending.
+  void writeGraphHeader();
+  /// Writes the interface box and edge of each interface of `record`;
+  /// returns how many interfaces it has.
+  size_t writeInterfaceEdges(const ClassInfo& record);
+  /// Writes `record` and, depth first, all its descendants; returns the
+  /// number of nodes written. A child already on the current descent path
+  /// gets its edge but is not entered again.
+  uint64_t writeGraphNode(const ClassInfo& record);
+  /// The node estimate of -N: interfaces of every visited record plus one
+  /// per descendant and path. Ends on cycles like writeGraphNode.
+  uint64_t treeSize(const ClassInfo& record);
+
+  bool headerPending = true;  ///< a header is due before the next class lines
+  Output outFile;             ///< the open .gv file of split output
+  std::string graphName;      ///< follows "digraph "
+  std::string graphLabel;     ///< starts the graph label
+
+ private:
+  /// Where class lines go now: standard output or outFile.
+  Output& current() { return *current_; }
+  /// Begins the file for `root`; false when it cannot be opened.
+  bool beginFile(const ClassInfo& root);
+  /// Writes "}" to the open file and closes it, reporting a failed write.
+  void endFile();
+  /// Sizes the per-record tables for the records that exist now.
+  void prepareTables();
+
+  Output* current_;
+  std::string fileName_;            // of outFile while it is open
+  std::vector<bool> onPath_;        // by sequence, during one descent
+  std::vector<uint64_t> sizeMemo_;  // treeSize of records with acyclic descent
+  std::vector<bool> sizeKnown_;
+};
+
+/// The graph name made from a title: the directory part of a path, "*", "?"
+/// and "-" runs and separators turned into "_".
+std::string cleanGraphName(std::string text);
+
+/// A copy of `name` with every "." written as the DOT line break "\n", so
+/// each part of a dotted name stands on its own line of one box.
+std::string dotName(std::string_view name);
+
+/// `text` with every double quote and backslash escaped for a DOT string.
+std::string quoteEscaped(std::string_view text);
+
+#endif  // KINTREE_PUBLISH_PUBLISH_VIZ_H_

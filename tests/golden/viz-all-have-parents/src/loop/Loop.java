@@ -1,0 +1,7 @@
+package loop;
+
+public class First extends Second {
+}
+
+public class Second extends First {
+}

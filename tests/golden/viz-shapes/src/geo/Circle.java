@@ -1,0 +1,4 @@
+package geo;
+
+public class Circle extends Shape implements Comparable<Circle> {
+}

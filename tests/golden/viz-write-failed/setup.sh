@@ -1,0 +1,3 @@
+#!/bin/sh
+# Every write to the first file fails: the device is full.
+mkdir out && ln -s /dev/full out/Animal.gv

@@ -1,0 +1,306 @@
+#include "app/options.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/log.h"
+#include "app/scan_context.h"
+#include "app/usage.h"
+#include "platform/output.h"
+#include "publish/publish_text.h"
+#include "test_support.h"
+
+namespace {
+
+// Every option of a context in one line, so a case states all it changes.
+std::string snapshot(const ScanContext& c) {
+  std::ostringstream s;
+  s << "names=" << c.showNames << " tree=" << c.showTree << " split=" << c.splitByTree
+    << " all=" << c.includeNonPublic << " ifaces=" << c.includeInterfaces << " tab=" << c.tabular
+    << " log=" << c.logLevel << " import=" << c.importLevel << " style=" << c.style
+    << " nodes=" << c.nodesPerFile << " out=" << c.outPath << " titles=";
+  for (const std::string& t : c.titles) s << t << ";";
+  s << " repl=";
+  for (const std::string& r : c.replacements) s << r << ";";
+  s << " V=" << c.ignoreFilePatterns.size() << " v=" << c.classes.ignorePatterns.size()
+    << " i=" << c.classes.includePatterns.size() << " threshold=" << messageThreshold;
+  return s.str();
+}
+
+const char kDefaults[] =
+    "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=0 nodes=0 out= titles= "
+    "repl= V=0 v=0 i=0 threshold=0";
+
+struct SwitchCase {
+  std::vector<std::string> arguments;
+  std::string options;
+};
+
+class Switches : public testing::TestWithParam<SwitchCase> {
+ protected:
+  Switches() : context(out) {
+    Log::destination = &messages;
+    messageThreshold = 0;
+  }
+  ~Switches() override {
+    Log::destination = &std::cerr;
+    messageThreshold = 0;
+  }
+  Output out;
+  ScanContext context;
+  std::ostringstream messages;
+};
+
+TEST_P(Switches, SetTheseOptions) {
+  std::string joined;
+  for (const std::string& argument : GetParam().arguments) {
+    joined += argument + " ";
+    EXPECT_TRUE(context.applySwitch(argument)) << argument;
+  }
+  EXPECT_EQ(GetParam().options, snapshot(context)) << joined;
+  EXPECT_EQ("", messages.str());
+}
+
+// The expected line differs from kDefaults only where a case changes something.
+const SwitchCase kSwitchCases[] = {
+    {{}, kDefaults},
+    {{"+n"},
+     "names=1 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=0 nodes=0 out= "
+     "titles= repl= V=0 v=0 i=0 threshold=0"},
+    {{"+n", "-n", "-t"},
+     "names=0 tree=0 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=0 "
+     "nodes=0 out= titles= repl= V=0 v=0 i=0 threshold=0"},
+    {{"-t", "+t"}, kDefaults},
+    // One letter per argument: "+nt" is "+n".
+    {{"-t", "+nt"},
+     "names=1 tree=0 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=0 "
+     "nodes=0 out= titles= repl= V=0 v=0 i=0 threshold=0"},
+    {{"-x"},
+     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=1 nodes=0 out= "
+     "titles= repl= V=0 v=0 i=0 threshold=0"},
+    {{"+x", "+s"},
+     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=2 nodes=0 "
+     "out= titles= repl= V=0 v=0 i=0 threshold=0"},
+    {{"-s", "-g"}, kDefaults},
+    {{"-h"},
+     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=3 nodes=0 out= "
+     "titles= repl= V=0 v=0 i=0 threshold=0"},
+    {{"-h", "-j"},
+     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=4 nodes=0 "
+     "out= titles= repl= V=0 v=0 i=0 threshold=0"},
+    {{"-z"},
+     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=5 nodes=0 out= "
+     "titles= repl= V=0 v=0 i=0 threshold=0"},
+    {{"-x", "+T"},
+     "names=0 tree=1 split=0 all=0 ifaces=0 tab=1 log=0 import=-1 style=1 nodes=0 "
+     "out= titles= repl= V=0 v=0 i=0 threshold=0"},
+    {{"-Z", "+A", "-I"},
+     "names=0 tree=1 split=1 all=1 ifaces=1 tab=0 log=0 import=-1 style=0 "
+     "nodes=0 out= titles= repl= V=0 v=0 i=0 threshold=0"},
+    {{"-N=10"},
+     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=0 nodes=10 "
+     "out= titles= repl= V=0 v=0 i=0 threshold=0"},
+    // The value starts at the fourth character, whatever the third is.
+    {{"-N10"}, kDefaults},
+    {{"-N=7", "-N=", "-N"},
+     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=0 "
+     "nodes=7 out= titles= repl= V=0 v=0 i=0 threshold=0"},
+    {{"-N= 42abc"},
+     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=0 "
+     "nodes=42 out= titles= repl= V=0 v=0 i=0 threshold=0"},
+    {{"-N=7", "-N=abc"}, kDefaults},
+    {{"-Nx99999999999"},
+     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=0 "
+     "nodes=2147483647 out= titles= repl= V=0 v=0 i=0 threshold=0"},
+    {{"-O=out"},
+     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=0 nodes=0 "
+     "out=out titles= repl= V=0 v=0 i=0 threshold=0"},
+    {{"-Oxout", "-O=", "-O"},
+     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 "
+     "style=0 nodes=0 out=out titles= repl= V=0 v=0 i=0 threshold=0"},
+    {{"-L=One", "-L=", "+L=Two"},
+     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 "
+     "style=0 nodes=0 out= titles=One;Two; repl= V=0 v=0 i=0 "
+     "threshold=0"},
+    {{"-0=x1,foo1", "-0=x2,foo=2"},
+     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 "
+     "import=-1 style=0 nodes=0 out= titles= repl=x1,foo1;x2,foo=2; "
+     "V=0 v=0 i=0 threshold=0"},
+    {{"-V=*Test*", "-V=", "-v=A*", "-v=B", "+i=C"},
+     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 "
+     "log=0 import=-1 style=0 nodes=0 out= titles= "
+     "repl= V=1 v=2 i=1 threshold=0"},
+    {{"-M"},
+     "names=0 tree=1 split=0 all=1 ifaces=0 tab=0 log=0 import=0 style=0 nodes=0 out= "
+     "titles= repl= V=0 v=0 i=0 threshold=0"},
+    {{"-M=1"},
+     "names=0 tree=1 split=0 all=1 ifaces=0 tab=0 log=0 import=1 style=0 nodes=0 out= "
+     "titles= repl= V=0 v=0 i=0 threshold=0"},
+    {{"-M=2", "-M="},
+     "names=0 tree=1 split=0 all=1 ifaces=0 tab=0 log=0 import=0 style=0 "
+     "nodes=0 out= titles= repl= V=0 v=0 i=0 threshold=0"},
+    {{"-l", "+l"},
+     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=2 import=-1 style=0 nodes=0 "
+     "out= titles= repl= V=0 v=0 i=0 threshold=2"},
+    {{"-l=3", "-l"},
+     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=4 import=-1 style=0 "
+     "nodes=0 out= titles= repl= V=0 v=0 i=0 threshold=4"},
+    {{"-l=-1"},
+     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=-1 import=-1 style=0 nodes=0 "
+     "out= titles= repl= V=0 v=0 i=0 threshold=-1"},
+    {{"-l=5", "-l=0"}, kDefaults},
+    // Letters outside the table, a bare sign and a doubled dash change nothing.
+    {{"-q", "-", "+", "-?", "-W=1", "--", "-P"}, kDefaults},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, Switches, testing::ValuesIn(kSwitchCases));
+
+TEST_F(Switches, FormatSwitchesReplaceThePublisherStyleSwitchesDoNot) {
+  struct Case {
+    const char* argument;
+    bool replaces;
+  } cases[] = {{"-g", false}, {"-x", false}, {"-s", false}, {"-h", true},
+               {"-j", true},  {"-z", true},  {"-T", true},  {"+h", true}};
+  context.publisher = std::make_unique<PublishText>(context.classes, context);
+  for (const Case& c : cases) {
+    const Publish* before = context.publisher.get();
+    context.applySwitch(c.argument);
+    ASSERT_NE(nullptr, context.publisher);
+    EXPECT_EQ(c.replaces, before != context.publisher.get()) << c.argument;
+  }
+}
+
+TEST_F(Switches, InvalidPatternIsAnErrorThatStopsTheRun) {
+  for (const char* argument : {"-V=[", "-v=(", "+i=a)"}) {
+    messages.str("");
+    EXPECT_FALSE(context.applySwitch(argument)) << argument;
+    EXPECT_EQ(std::string("\x1b[01;31m Error Invalid pattern ") + (argument + 3) + "\x1b[00m \n",
+              messages.str());
+  }
+  EXPECT_EQ(kDefaults, snapshot(context));
+}
+
+TEST(ParseNumber, ReadsLikeStrtolWithThirtyTwoBits) {
+  struct Case {
+    const char* text;
+    int32_t value;
+  } cases[] = {
+      {"0", 0},
+      {"42", 42},
+      {"  \t\n42", 42},
+      {"+7", 7},
+      {"-7", -7},
+      {"12ab3", 12},
+      {"abc", 0},
+      {"", 0},
+      {"-", 0},
+      {"+-3", 0},
+      {"- 3", 0},
+      {"2147483647", INT32_MAX},
+      {"2147483648", INT32_MAX},
+      {"99999999999", INT32_MAX},
+      {"99999999999999999999999999", INT32_MAX},
+      {"-2147483648", INT32_MIN},
+      {"-2147483649", INT32_MIN},
+      {"-99999999999999999999999999", INT32_MIN},
+      {"0000000000000000000000012", 12},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.value, parseNumber(c.text)) << "'" << c.text << "'";
+}
+
+// Whole runs of the binary: summary line, exit status and argument order.
+class RunTest : public testing::Test {
+ protected:
+  RunResult run(const std::string& arguments) { return runKintree(arguments, dir.path()); }
+  TempDir dir;
+};
+
+TEST_F(RunTest, NoArgumentsShowsTheUsageAndExits255) {
+  RunResult result = runKintree("");
+  EXPECT_EQ(255, result.status);
+  EXPECT_EQ("", result.out);
+  EXPECT_EQ(std::string("\n") + KINTREE_BINARY + " (v1.7)\n" + usageText(), result.err);
+}
+
+TEST_F(RunTest, OnlySwitchesPrintTheEmptySummary) {
+  RunResult result = run("-x +n -l=4 -q");
+  EXPECT_EQ(0, result.status);
+  EXPECT_EQ("", result.out);
+  EXPECT_EQ("kintree - Files read:0 classes extracted:0\n\n", result.err);
+}
+
+TEST_F(RunTest, SummaryCountsFilesAndEveryRecord) {
+  dir.write("src/A.java", "public class A extends Base {}\n");
+  dir.write("src/B.java", "class B implements Api {}\n");
+  dir.write("src/notes.txt", "class Ignored {}\n");
+  RunResult result = run("-t src missing");
+  EXPECT_EQ(4, result.status);
+  EXPECT_EQ("", result.out);
+  EXPECT_EQ("kintree - Files read:2 classes extracted:4\n\n", result.err);
+}
+
+TEST_F(RunTest, StatusIsTheRecordCountCappedAt255) {
+  std::string many;
+  for (int i = 0; i < 300; ++i) many += "class K" + std::to_string(i) + " {}\n";
+  dir.write("Many.java", many);
+  RunResult result = run("-t Many.java");
+  EXPECT_EQ(255, result.status);
+  EXPECT_EQ("kintree - Files read:1 classes extracted:300\n\n", result.err);
+}
+
+TEST_F(RunTest, PathSeesOnlyTheOptionsBeforeIt) {
+  dir.write("a/FooTest.java", "public class FooTest {}\n");
+  dir.write("b/BarTest.java", "public class BarTest {}\n");
+  // -V, -v and -l act on the paths after them; the others at publishing.
+  RunResult result = run("-t a -V=*Test* -v=Bar* -l=4 b +n");
+  EXPECT_EQ(1, result.status);
+  EXPECT_EQ(
+      "Type\tClassName\tGeneric\tModifiers\tFirstParent\tFirstChild\tInterfaces\tFile\tPackage\t"
+      "Meta\n"
+      "class\tFooTest\t\tpublic\t_NoParent_\t_NoChildren_\t\t" +
+          dir.path() + "/a/FooTest.java\tnone\t\n",
+      result.out);
+  EXPECT_EQ("\x1b[01;35m Warning Ignoring file:" + dir.path() +
+                "/b/BarTest.java\x1b[00m \nkintree - Files read:1 classes extracted:1\n\n",
+            result.err);
+}
+
+TEST_F(RunTest, ClassPatternsAndDumpsApplyToLaterPaths) {
+  dir.write("a/A.java", "public class A {}\n");
+  dir.write("b/B.java", "public class B {}\n");
+  RunResult result = run("-t a -l=4 -i=Z* b");
+  EXPECT_EQ(1, result.status);
+  EXPECT_EQ("", result.out);
+  RunResult dumped = run("-t -l=4 a -v=A b");
+  EXPECT_EQ(2, dumped.status);
+  EXPECT_EQ(
+      "public class A {\n  Modifiers       =public\n  classOrInterface=class\n"
+      "  name            =A\n  generic         =\n  extends         =\n  implements      =\n"
+      "public class B {\n  Modifiers       =public\n  classOrInterface=class\n"
+      "  name            =B\n  generic         =\n  extends         =\n  implements      =\n",
+      dumped.out);
+}
+
+TEST_F(RunTest, InvalidPatternEndsTheRunBeforeLaterArguments) {
+  dir.write("A.java", "public class A {}\n");
+  RunResult result = run("A.java '-v=[' A.java");
+  EXPECT_EQ(255, result.status);
+  EXPECT_EQ("", result.out);
+  EXPECT_EQ("\x1b[01;31m Error Invalid pattern [\x1b[00m \n", result.err);
+}
+
+TEST_F(RunTest, NegativeLevelShowsEveryWarning) {
+  dir.write("A.java", "public class A {}\n");
+  dir.write("d/A.java", "public class A {}\n");
+  RunResult result = run("-t -l=-1 A.java d");
+  EXPECT_EQ(1, result.status);
+  EXPECT_EQ(std::string::npos, result.err.find("Ignoring"));
+  EXPECT_EQ(0u, result.err.find("\x1b[01;32m Warning Duplicate class=A\n File " + dir.path() +
+                                "/d/A.java\n  and " + dir.path() + "/A.java\x1b[00m \n"));
+}
+
+}  // namespace
