@@ -8,7 +8,7 @@ const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
 const {
-  runKintree, launchBrowser, openPage, examplesDir, makeTempDir, writeTree, outPath,
+  runKintree, launchBrowser, openPage, examplesDir, makeTempDir, writeAwkwardTree, awkwardDir, outPath,
 } = require('./lib/harness');
 
 const zoo = path.join(examplesDir, 'zoo');
@@ -26,14 +26,27 @@ const examplesNodes = [
   ['HeadKeeper (public final)', 'Keeper', 'keepers/HeadKeeper.java'],
 ];
 
-/// Loads a -j page and returns the double's state and the log.
+/// Loads a -j page and returns the double's state and the log. Each node
+/// carries the label and address as the rendered markup shows them, which
+/// is what a reader of the page gets.
 async function loadTree(browser, html) {
   const opened = await openPage(browser, html, { dtreeDouble: true });
   const state = await opened.page.evaluate(() => ({
-    nodes: window.d.nodes,
+    nodes: window.d.nodes.map((node) => {
+      const item = document.querySelector(`.dtree-double li[data-node-id="${node.id}"]`);
+      const link = item && item.querySelector(':scope > a');
+      return {
+        id: node.id,
+        pid: node.pid,
+        raw: node.name,
+        name: item ? item.querySelector(':scope > a, :scope > b').textContent : null,
+        url: link ? link.getAttribute('href') : null,
+      };
+    }),
     rendered: window.d.rendered,
     openAllCalls: window.d.openAllCalls,
     drawn: document.querySelectorAll('.dtree-double li').length,
+    injected: window.injected,
   }));
   return { ...opened, state };
 }
@@ -83,8 +96,7 @@ test('dtree page', async (t) => {
   await t.test('hands the library the classes and parents of the run', async () => {
     const html = runKintree(['-j', examplesDir]);
     const { state, context } = await loadTree(browser, html);
-    const { id, pid, name } = state.nodes[0];
-    assert.deepEqual({ id, pid, name }, { id: 0, pid: -1, name: 'title1' });
+    assert.deepEqual(state.nodes[0], { id: 0, pid: -1, raw: 'title1', name: 'title1', url: null });
     const expected = examplesNodes.map(([label, parent, file]) => [label, parent, path.join(zoo, file)]);
     assert.deepEqual(nodeTriples(state.nodes), expected);
     await context.close();
@@ -108,23 +120,19 @@ test('dtree page', async (t) => {
     await context.close();
   });
 
-  await t.test('keeps a quote and a backslash of the file path intact', async (tt) => {
+  await t.test('keeps quotes, backslashes and markup of file paths as text', async (tt) => {
     const temp = makeTempDir();
     tt.after(temp.remove);
-    const root = path.join(temp.dir, "it's a\\tree");
-    writeTree(root, {
-      'Base.java': 'public class Base {}\n',
-      "o'k\\sub/Leaf.java": 'public class Leaf extends Base {}\n',
-      'Other.java': 'public class Other extends Missing {}\n',
-    });
+    const root = writeAwkwardTree(temp.dir);
     const html = runKintree(['-j', root]);
     const { log, state, context } = await loadTree(browser, html);
     assertClean(log);
+    assert.equal(state.injected, undefined, 'no markup from a file name ran');
     assert.deepEqual(nodeTriples(state.nodes), [
       ['Base', 'title1', path.join(root, 'Base.java')],
       ['Leaf', 'Base', path.join(root, "o'k\\sub", 'Leaf.java')],
       ['Missing { Imported }', 'title1', root + '/Missing'],
-      ['Other', 'Missing { Imported }', path.join(root, 'Other.java')],
+      ['Other', 'Missing { Imported }', path.join(root, awkwardDir, 'Other.java')],
     ]);
     await context.close();
   });

@@ -5,7 +5,9 @@
 const test = require('node:test');
 const assert = require('node:assert/strict');
 const path = require('node:path');
-const { runKintree, launchBrowser, openPage, examplesDir, outPath } = require('./lib/harness');
+const {
+  runKintree, launchBrowser, openPage, examplesDir, makeTempDir, writeAwkwardTree, awkwardDir, outPath,
+} = require('./lib/harness');
 
 const zoo = path.join(examplesDir, 'zoo');
 
@@ -83,6 +85,16 @@ function darkPixels(page, png) {
   }, png.toString('base64'));
 }
 
+/// [file, image classes, text of the class cell] per table row.
+function tableRows(page) {
+  return page.$$eval('tr', (trs) =>
+    trs.map((tr) => [
+      tr.cells[0].textContent.trim(),
+      Array.from(tr.cells[1].querySelectorAll('img'), (img) => img.className),
+      tr.cells[1].textContent.replace(/\s+/g, ' ').trim(),
+    ]));
+}
+
 function pixel(image, [x, y]) {
   const at = (y * image.width + x) * 4;
   return image.pixels.slice(at, at + 4);
@@ -131,13 +143,25 @@ test('image tree page', async (t) => {
 
   await t.test('draws one row per tree line with the connecting images', async () => {
     const { page, context } = await openPage(browser, html);
-    const rows = await page.$$eval('tr', (trs) =>
-      trs.map((tr) => [
-        tr.cells[0].textContent.trim(),
-        Array.from(tr.cells[1].querySelectorAll('img'), (img) => img.className),
-        tr.cells[1].textContent.replace(/\s+/g, ' ').trim(),
-      ]));
+    const rows = await tableRows(page);
     assert.deepEqual(rows, examplesRows.map(([file, images, text]) => [path.join(zoo, file), images, text]));
+    await context.close();
+  });
+
+  await t.test('keeps quotes, backslashes and markup of file paths as text', async (tt) => {
+    const temp = makeTempDir();
+    tt.after(temp.remove);
+    const root = writeAwkwardTree(temp.dir);
+    const { page, log, context } = await openPage(browser, runKintree(['-h', root]));
+    assert.deepEqual([log.pageErrors, log.consoleErrors, log.unexpected], [[], [], []]);
+    assert.equal(await page.evaluate(() => window.injected), undefined, 'no markup from a file name ran');
+    const other = path.join(root, awkwardDir, 'Other.java');
+    assert.deepEqual(await tableRows(page), [
+      [path.join(root, 'Base.java'), [], 'public Base'],
+      [path.join(root, "o'k\\sub", 'Leaf.java'), ['img1'], 'public Leaf'],
+      [other, [], 'Missing'],
+      [other, ['img1'], 'public Other'],
+    ]);
     await context.close();
   });
 });

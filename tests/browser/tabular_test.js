@@ -4,7 +4,9 @@
 
 const test = require('node:test');
 const assert = require('node:assert/strict');
-const { runKintree, launchBrowser, openPage, examplesDir, outPath } = require('./lib/harness');
+const {
+  runKintree, launchBrowser, openPage, examplesDir, makeTempDir, writeAwkwardTree, awkwardDir, outPath,
+} = require('./lib/harness');
 
 // Shown records of examples/ in list order: [package, type, name, modifiers, file].
 const examplesRows = [
@@ -38,8 +40,8 @@ function bodyRows(page) {
   );
 }
 
-async function loadTable(browser, args) {
-  const html = runKintree(['-T', ...args, examplesDir]);
+async function loadTable(browser, args, dir = examplesDir) {
+  const html = runKintree(['-T', ...args, dir]);
   assert.match(html, /<table id='gradient-style'/);
   const opened = await openPage(browser, html);
   await opened.page.waitForSelector('.dataTables_wrapper', { timeout: 10000 });
@@ -108,6 +110,19 @@ test('tabular page', async (t) => {
     await page.fill('.dataTables_filter input', 'keepers');
     const names = (await bodyRows(page)).map((row) => row[1]);
     assert.deepEqual(names, ['HeadKeeper', 'Keeper']);
+    await context.close();
+  });
+  await t.test('keeps quotes, backslashes and markup of file paths as text', async (tt) => {
+    const temp = makeTempDir();
+    tt.after(temp.remove);
+    const { page, log, context } = await loadTable(browser, [], writeAwkwardTree(temp.dir));
+    assertCleanLoad(log);
+    assert.equal(await page.evaluate(() => window.injected), undefined, 'no markup from a file name ran');
+    assert.deepEqual(await bodyRows(page), [
+      ['none', 'Base', 'public', 'Base.java'],
+      ['none', 'Leaf', 'public', "o'k\\sub/Leaf.java"],
+      ['none', 'Other', 'public', `${awkwardDir}/Other.java`],
+    ]);
     await context.close();
   });
 });

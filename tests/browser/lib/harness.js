@@ -148,6 +148,24 @@ function writeTree(dir, files) {
   }
 }
 
+// A directory name that is markup: a page that lets it through unescaped
+// runs its handler, which sets window.injected.
+const awkwardDir = 'x"><img src=y onerror="window.injected=1">';
+
+/// Sources under a directory whose name holds a quote and a backslash, with
+/// a subdirectory named the same way and one named awkwardDir. Base and
+/// Leaf extend each other; Other extends the undeclared Missing. Returns
+/// the root directory.
+function writeAwkwardTree(dir) {
+  const root = path.join(dir, "it's a\\tree");
+  writeTree(root, {
+    'Base.java': 'public class Base {}\n',
+    "o'k\\sub/Leaf.java": 'public class Leaf extends Base {}\n',
+    [`${awkwardDir}/Other.java`]: 'public class Other extends Missing {}\n',
+  });
+  return root;
+}
+
 function outPath(name) {
   fs.mkdirSync(outDir, { recursive: true });
   return path.join(outDir, name);
@@ -155,5 +173,5 @@ function outPath(name) {
 
 module.exports = {
   repoRoot, examplesDir: path.join(repoRoot, 'examples'), origin, pageUrl,
-  runKintree, launchBrowser, openPage, makeTempDir, writeTree, outPath,
+  runKintree, launchBrowser, openPage, makeTempDir, writeTree, writeAwkwardTree, awkwardDir, outPath,
 };
