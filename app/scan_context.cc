@@ -7,6 +7,7 @@
 #include "app/options.h"
 #include "app/usage.h"
 #include "platform/output.h"
+#include "publish/publish_html.h"
 #include "publish/publish_text.h"
 #include "publish/publish_viz.h"
 #include "publish/section_loader.h"
@@ -46,11 +47,11 @@ bool ScanContext::applySwitch(const std::string& argument) {
     case 's': style = Spaces; break;
     case 'h':
       style = HtmlImages;
-      install(std::make_unique<PublishText>(classes, *this));
+      install(std::make_unique<PublishHtml>(classes, *this));
       break;
     case 'j':
       style = JavaScript;
-      install(std::make_unique<PublishText>(classes, *this));
+      install(std::make_unique<PublishHtml>(classes, *this));
       break;
     case 'z':
       style = GraphViz;
@@ -58,7 +59,7 @@ bool ScanContext::applySwitch(const std::string& argument) {
       break;
     case 'T':
       tabular = true;
-      install(std::make_unique<PublishText>(classes, *this));
+      install(std::make_unique<PublishHtml>(classes, *this));
       break;
     case 'Z': splitByTree = true; break;
     case 'N':
@@ -136,5 +137,6 @@ int ScanContext::run(int argc, char** argv) {
   }
   output.flush();
   std::cerr << std::endl;
-  return count;
+  // A graph file that could not be written is lost output, not a success.
+  return writeFailed ? -1 : count;
 }

@@ -47,6 +47,7 @@ class ScanContext {
   std::string outPath;       ///< -O
   ClassList classes;
   int32_t nextNodeId = 1;    ///< dtree node numbering
+  bool writeFailed = false;  ///< an output file lost data: the run fails
 
   /// Standard output of the run (a memory sink in tests).
   Output& output;

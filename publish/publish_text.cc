@@ -28,6 +28,18 @@ std::string commonPrefix(std::string_view a, std::string_view b) {
   return std::string(a.substr(0, n));
 }
 
+std::string commonFilePrefix(const ClassList& classes) {
+  std::string prefix;
+  for (const auto& entry : classes.records()) {
+    const std::string& file = entry.second->file;
+    // Only a shorter prefix can come out, so most records change nothing.
+    if (prefix.empty() || file.compare(0, prefix.size(), prefix) != 0) {
+      prefix = commonPrefix(prefix, file);
+    }
+  }
+  return prefix;
+}
+
 PublishText::PublishText(ClassList& classes, ScanContext& context)
     : classes_(classes), context_(context), out_(context.output) {}
 
@@ -48,7 +60,7 @@ size_t PublishText::printInterfaces(const ClassInfo& record, std::string_view la
   for (const ClassInfo* implemented : record.interfaces) {
     if (!firstName) out_ << ", ";
     firstName = false;
-    out_ << implemented->name;
+    writeSource(implemented->name);
   }
   return record.interfaces.size();
 }
@@ -117,6 +129,12 @@ void PublishText::printTree() {
   }
 }
 
+void PublishText::writeSource(std::string_view text) { out_ << text; }
+
+void PublishText::writeSourceField(std::string_view text, int width, int precision) {
+  out_.field(text, width, precision);
+}
+
 void PublishText::printPrefix(const TreePrefix& prefix) { out_ << prefix.text(); }
 
 void PublishText::printChildLine(const TreePrefix& prefix, int fileWidth, size_t skip,
@@ -124,21 +142,24 @@ void PublishText::printChildLine(const TreePrefix& prefix, int fileWidth, size_t
                                  const ClassInfo& parent) {
   OutputStyle style = context_.style;
   out_ << LineStart[style];
-  out_.field(fileColumn(child.file, skip), fileWidth, fileWidth);
+  writeSourceField(fileColumn(child.file, skip), fileWidth, fileWidth);
   out_ << FieldSeparator[style] << ' ';
-  out_.field(child.modifiers, modifierWidth, modifierWidth);
+  writeSourceField(child.modifiers, modifierWidth, modifierWidth);
   printPrefix(prefix);
-  out_ << ' ' << child.name;
+  out_ << ' ';
+  writeSource(child.name);
   for (const ClassInfo* other : child.parents) {
-    if (other != &parent) out_ << "  (" << other->name << ')';
+    if (other == &parent) continue;
+    out_ << "  (";
+    writeSource(other->name);
+    out_ << ')';
   }
   printInterfaces(child, " Interfaces:");
   out_ << LineEnd[style];
 }
 
-void PublishText::printChildren(TreePrefix& prefix, int fileWidth, size_t skip,
-                                int modifierWidth, const ClassInfo& parent,
-                                Inclusion& inclusion) {
+void PublishText::printChildren(TreePrefix& prefix, int fileWidth, size_t skip, int modifierWidth,
+                                const ClassInfo& parent, Inclusion& inclusion) {
   OutputStyle style = context_.style;
   // The descent keeps its own stack, so a chain tens of thousands of levels
   // deep needs no deep recursion; records on the current path are marked

@@ -39,6 +39,11 @@ class PublishText : public Publish {
   std::string titleAt(size_t index, std::string_view fallback) const;
 
  protected:
+  /// Writes text that comes from the sources or the file system; the HTML
+  /// publisher escapes it.
+  virtual void writeSource(std::string_view text);
+  /// writeSource as a printf "%*.*s" field, padded and cut on the raw text.
+  virtual void writeSourceField(std::string_view text, int width, int precision);
   /// Writes every entry of the prefix.
   void printPrefix(const TreePrefix& prefix);
   /// Writes one child line of printChildren.
@@ -55,5 +60,8 @@ class PublishText : public Publish {
 
 /// The common leading part of two texts; an empty text never shortens the other.
 std::string commonPrefix(std::string_view a, std::string_view b);
+
+/// commonPrefix of the files of every record in list order, placeholders included.
+std::string commonFilePrefix(const ClassList& classes);
 
 #endif  // KINTREE_PUBLISH_PUBLISH_TEXT_H_

@@ -113,8 +113,9 @@ uint64_t PublishViz::writeGraphNode(const ClassInfo& record) {
   Output& out = current();
   std::vector<Frame> frames;
 
-  // Writes the lines of a record without children and returns its count;
-  // a record with children is pushed instead and counted when it is done.
+  // Writes a record's interface lines; a record without children also gets
+  // its node lines and `count` holds its nodes, one with children is pushed
+  // (true) and counted when its frame is done.
   auto enter = [&](const ClassInfo& entered, uint64_t& count) {
     count = writeInterfaceEdges(entered);
     std::string name = dotName(entered.name);
@@ -225,7 +226,10 @@ bool PublishViz::beginFile(const ClassInfo& root) {
 void PublishViz::endFile() {
   if (!outFile.isOpen()) return;
   outFile << "}\n";
-  if (!outFile.close()) std::cerr << "Failed to write " << fileName_ << std::endl;
+  if (!outFile.close()) {
+    std::cerr << "Failed to write " << fileName_ << std::endl;
+    context_.writeFailed = true;
+  }
   current_ = &out_;
 }
 

@@ -8,4 +8,14 @@ inline constexpr const char* kDtreePage = "https://www.destroydrop.com/javascrip
 /// The GraphViz home page.
 inline constexpr const char* kGraphVizPage = "https://graphviz.org/";
 
+/// The DataTables 1.10.16 stylesheet that -T pages load.
+inline constexpr const char* kDataTablesStyleSheet =
+    "https://cdn.datatables.net/1.10.16/css/jquery.dataTables.min.css";
+/// jQuery 3.2.1, which DataTables needs.
+inline constexpr const char* kJQueryScript =
+    "https://cdnjs.cloudflare.com/ajax/libs/jquery/3.2.1/jquery.min.js";
+/// The DataTables 1.10.16 script.
+inline constexpr const char* kDataTablesScript =
+    "https://cdn.datatables.net/1.10.16/js/jquery.dataTables.min.js";
+
 #endif  // KINTREE_PUBLISH_WEB_ADDRESSES_H_

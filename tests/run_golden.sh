@@ -13,6 +13,12 @@ name=$(basename "$case_dir")
 root=${KINTREE_GOLDEN_ROOT:-/tmp/kintree-golden}
 work="$root/$name"
 
+# The place is fixed, so runs of the same case from two checkouts at once
+# must take turns.
+mkdir -p "$root"
+exec 9>"$root/$name.lock"
+flock 9
+
 rm -rf "$work"
 mkdir -p "$work"
 if [ -d "$case_dir/src" ]; then cp -R "$case_dir/src/." "$work/"; fi

@@ -1,5 +1,6 @@
 #include "test_support.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -27,14 +28,12 @@ std::string TempDir::write(const std::string& relative, const std::string& conte
   return full.string();
 }
 
-namespace {
-std::string slurp(const std::string& path) {
+std::string readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
 }
-}  // namespace
 
 RunResult runKintree(const std::string& arguments, const std::string& directory) {
   TempDir capture;
@@ -45,7 +44,20 @@ RunResult runKintree(const std::string& arguments, const std::string& directory)
   int raw = std::system(command.c_str());
   RunResult result;
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  result.out = slurp(out);
-  result.err = slurp(err);
+  result.out = readFile(out);
+  result.err = readFile(err);
   return result;
+}
+
+std::string renderSvg(const std::string& graph, const std::string& layout) {
+  TempDir dir;
+  std::string input = dir.write("graph.gv", graph);
+  std::string svg = dir.path() + "/graph.svg";
+  std::string messages = dir.path() + "/messages";
+  std::string command =
+      "dot -K" + layout + " -Tsvg '" + input + "' >'" + svg + "' 2>'" + messages + "'";
+  int status = std::system(command.c_str());
+  EXPECT_EQ(status, 0) << graph;
+  EXPECT_EQ(readFile(messages), "") << graph;
+  return readFile(svg);
 }

@@ -26,4 +26,12 @@ struct RunResult {
 /// Runs the built kintree with `arguments` (shell-quoted here) in `directory`.
 RunResult runKintree(const std::string& arguments, const std::string& directory = ".");
 
+/// The whole contents of a file; empty when it cannot be read.
+std::string readFile(const std::string& path);
+
+/// Renders `graph` with the real GraphViz and returns the SVG; the text must
+/// be accepted without any error or warning. `layout` picks the engine: the
+/// layered one takes minutes on a chain tens of thousands deep.
+std::string renderSvg(const std::string& graph, const std::string& layout = "dot");
+
 #endif  // KINTREE_TESTS_TEST_SUPPORT_H_

@@ -1,0 +1,229 @@
+#include "publish/publish_html.h"
+
+#include <algorithm>
+
+#include "app/scan_context.h"
+#include "model/class_list.h"
+#include "model/inclusion.h"
+#include "platform/output.h"
+#include "publish/dtree_writer.h"
+#include "publish/embedded_images.h"
+#include "publish/format_date.h"
+#include "publish/html_escape.h"
+#include "publish/html_table_writer.h"
+#include "publish/output_style.h"
+#include "publish/section_replacements.h"
+#include "publish/tree_prefix.h"
+#include "publish/web_addresses.h"
+
+const std::string_view DefaultHead =
+    "<head> \n"
+    "<meta name=\"keywords\" content=\"Java,class,hierarchy,tree,diagram\"> \n"
+    "<meta name=\"description\" content=\"Java class hierachy\">\n"
+    "<meta name=\"author\" content=\"Tavrin\">\n"
+    "\n"
+    "<!-- Mobile -->\n"
+    "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1, maximum-scale=1\">\n"
+    "\n"
+    "<link rel=\"icon\" type=\"image/ico\" href=\"favicon.ico\" > \n"
+    "<link rel=\"shortcut icon\" href=\"/favicon.ico\" >\n"
+    "\n"
+    "<meta http-equiv=\"Content-type\" content=\"text/html;charset=UTF-8\" >\n"
+    "<META http-equiv=\"Content-Style-Type\" content=\"text/css\">\n"
+    "\n"
+    "<!-- Google analytics tracking -->\n"
+    "<script type=\"text/javascript\" src=\"~/scripts.js\"></script>\n"
+    "\n"
+    "<style> \n"
+    "    body { \n"
+    "    background: url(\"bg.jpg\");\n"
+    "    }\n"
+    "</style>\n";
+
+const std::string_view DtreeStyleSheet = "dtree.css";
+const std::string_view DtreeScript = "dtree.js";
+
+namespace {
+
+constexpr std::string_view kDocumentStart = "<!DOCTYPE html>\n<html lang=\"en\">\n";
+constexpr std::string_view kBodyStart =
+    "<body id='top'> \n<a href=javascript:window.history.back();> Back </a> \n<p> \n \n";
+constexpr char kDatePattern[] = "%d-%h-%Y";
+// The footers' date is followed by a blank.
+constexpr char kFooterDatePattern[] = "%d-%h-%Y ";
+// The image tree's root rows give the modifiers at least this many columns.
+constexpr int kRootModifierWidth = 20;
+
+}  // namespace
+
+PublishHtml::PublishHtml(ClassList& classes, ScanContext& context)
+    : PublishText(classes, context) {}
+
+void PublishHtml::setSection(SectionKind kind, std::string text) {
+  switch (kind) {
+    case SectionKind::Head:
+      headSection = std::move(text);
+      break;
+    case SectionKind::BodyBegin:
+      bodyBeginSection = std::move(text);
+      break;
+    case SectionKind::BodyEnd:
+      bodyEndSection = std::move(text);
+      break;
+  }
+}
+
+void PublishHtml::printNames() {
+  // The table is tab-separated text for other tools, not markup.
+  plainText_ = true;
+  PublishText::printNames();
+  plainText_ = false;
+}
+
+void PublishHtml::writeSource(std::string_view text) {
+  if (plainText_) {
+    PublishText::writeSource(text);
+  } else {
+    out_ << htmlEscape(text);
+  }
+}
+
+void PublishHtml::writeSourceField(std::string_view text, int width, int precision) {
+  if (plainText_) return PublishText::writeSourceField(text, width, precision);
+  // Padded and cut on the raw text, so the columns keep their raw widths
+  // and no reference is cut in half.
+  size_t length = text.size();
+  if (precision >= 0) length = std::min(length, static_cast<size_t>(precision));
+  int64_t wide = width;
+  size_t columns = static_cast<size_t>(wide < 0 ? -wide : wide);
+  int padding = static_cast<int>(columns > length ? columns - length : 0);
+  if (width >= 0) out_.field("", padding);
+  out_ << htmlEscape(text.substr(0, length));
+  if (width < 0) out_.field("", padding);
+}
+
+void PublishHtml::writeHomeLink() {
+  out_ << "<a href=\"" << kHomePage << "\"> Quillmoor - Tavrin </a>";
+}
+
+void PublishHtml::publish() {
+  applyReplacements(headSection, context_.replacements);
+  applyReplacements(bodyBeginSection, context_.replacements);
+  applyReplacements(bodyEndSection, context_.replacements);
+  if (context_.tabular) {
+    writeTabularPage();
+  } else if (context_.style == JavaScript) {
+    writeDtreePage();
+  } else {
+    PublishText::publish();
+  }
+}
+
+void PublishHtml::printTree() {
+  if (context_.style == JavaScript) {
+    DtreeWriter(classes_, context_, out_).printTree();
+  } else {
+    printImageTree();
+  }
+}
+
+void PublishHtml::writeHead(std::optional<std::string_view> extra) {
+  if (!headSection.empty()) {
+    size_t end = headSection.rfind("</head>");
+    if (extra && end != std::string::npos) headSection.insert(end, *extra);
+    out_ << headSection;
+    return;
+  }
+  out_ << DefaultHead << "    <title>" << titleAt(0, "Class List") << ' ' << titleAt(1, "")
+       << "</title> \n"
+       << "    <link rel=StyleSheet href=" << DtreeStyleSheet
+       << " type=text/css /> \n    <script type=text/javascript src=" << DtreeScript
+       << " ></script>  \n";
+  if (extra) out_ << *extra;
+  out_ << "</head> \n";
+}
+
+void PublishHtml::writeDtreePage() {
+  out_ << kDocumentStart;
+  writeHead(std::nullopt);
+  if (!bodyBeginSection.empty()) {
+    out_ << bodyBeginSection;
+  } else {
+    const auto& titles = context_.titles;
+    out_ << kBodyStart << "<h1> " << titleAt(0, "Class List") << " </h1> \n \n<h2>"
+         << (titles.size() >= 2 ? titles[1] : formatDate(kDatePattern))
+         << "</h2> \n"
+            "<div class=dtree style='margin:20px; font-size:110%; box-shadow: 10px 10px 5px "
+            "#888888; padding:10px; display:inline-block; background:#f0f0f0;'> \n"
+            "<p> \n"
+            "<span style='border:2px ridge #404040 ; border-radius:20px; padding:5px; "
+            "background:#e0e0e0;'> \n"
+            "<a href=javascript:d.openAll();> <font style='font-size:150%'>open all</font></a> \n"
+            "</span> \n&nbsp; \n"
+            "<span style='border:2px ridge #404040 ; border-radius:20px; padding:5px; "
+            "background:#e0e0e0;'> \n"
+            "<a href=javascript:d.closeAll();> <font style='font-size:150%'>close all</font></a> "
+            "\n"
+            "</span> \n</p> \n<script type=text/javascript> \n<!-- \nd = new dTree('d'); \n"
+            "d.add(0, -1, '"
+         // The title is the user's HTML; only the literal around it is escaped.
+         << javaScriptEscape(titleAt(2, "title1")) << "'); \n";
+  }
+  printTree();
+  out_ << "        document.write(d); \n       d.openAll();\n        //--> \n    </script> \n";
+  if (!bodyEndSection.empty()) {
+    out_ << bodyEndSection;
+  } else {
+    out_ << "</div>  \n<p>";
+    writeHomeLink();
+    out_ << "\n  Created on:" << formatDate(kFooterDatePattern) << "\n</body> \n</html> \n\n";
+  }
+}
+
+void PublishHtml::writeTabularPage() {
+  out_ << kDocumentStart;
+  writeHead(std::string_view(ExtraHeadTabular));
+  out_ << kBodyStart << "<p>";
+  writeHomeLink();
+  out_ << "\n  Created on:" << formatDate(kFooterDatePattern) << "<p>\n<h2>Tabular List of "
+       << titleAt(0, "Class List") << "</h2><body>\n";
+  HtmlTableWriter(classes_, context_, out_).writeTable();
+  out_ << "</body> \n</html> \n\n";
+}
+
+void PublishHtml::printImageTree() {
+  OutputStyle style = context_.style;
+  if (style == HtmlImages) {
+    out_ << "<html>\n";
+    writeImageStyles(out_);
+    out_ << "<body>\n<table>\n";
+  }
+  size_t fileWidth = 14;
+  size_t modifierWidth = 6;
+  for (const auto& entry : classes_.records()) {
+    fileWidth = std::max(fileWidth, entry.second->file.size());
+    modifierWidth = std::max(modifierWidth, entry.second->modifiers.size());
+  }
+  int width = static_cast<int>(fileWidth);
+  int modifiers = static_cast<int>(modifierWidth);
+
+  // Every parentless record is a root here, whatever -A and -I say; only
+  // the children are filtered.
+  Inclusion inclusion(classes_, context_.includeNonPublic, context_.includeInterfaces);
+  TreePrefix prefix;
+  for (const auto& entry : classes_.records()) {
+    const ClassInfo& root = *entry.second;
+    if (!root.parents.empty()) continue;
+    out_ << "<tr><td>";
+    writeSourceField(root.file, width, width);
+    out_ << "<td> ";
+    writeSourceField(root.modifiers, -kRootModifierWidth, -1);
+    out_ << ' ';
+    writeSource(root.name);
+    out_ << ' ';
+    printInterfaces(root, " Interfaces:");
+    out_ << "</tr>\n";
+    printChildren(prefix, width, 0, modifiers, root, inclusion);
+  }
+  if (style == HtmlImages) out_ << "</table>\n</body>\n</html>\n";
+}

@@ -1,0 +1,3 @@
+package app;
+public interface A extends Root, B {
+}

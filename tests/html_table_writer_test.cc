@@ -1,0 +1,146 @@
+#include "publish/html_table_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/scan_context.h"
+#include "model/class_list.h"
+#include "platform/output.h"
+
+namespace {
+
+class HtmlTableWriterTest : public testing::Test {
+ protected:
+  HtmlTableWriterTest() : context(out) {}
+
+  ClassInfo* declare(const std::string& name, const std::string& modifiers, const std::string& file,
+                     const std::string& kind = "class", const std::string& package = "app") {
+    return context.classes.addClass(kind, name, modifiers, file, package, true);
+  }
+  std::string table() {
+    out.clearCaptured();
+    HtmlTableWriter(context.classes, context, out).writeTable();
+    return out.captured();
+  }
+  /// The body rows of the table, one per line.
+  std::vector<std::string> rows() {
+    std::istringstream lines(table());
+    std::vector<std::string> found;
+    for (std::string line; std::getline(lines, line);) {
+      if (line.rfind("<tr> <td>", 0) == 0) found.push_back(line);
+    }
+    return found;
+  }
+
+  Output out;
+  ScanContext context;
+};
+
+using Rows = std::vector<std::string>;
+
+TEST_F(HtmlTableWriterTest, WorkedExampleWithoutAndWithTypeColumn) {
+  declare("Animal", "public", "/src/app/Animal.java");
+  ClassInfo* cat = declare("Cat", "public", "/src/app/Cat.java");
+  context.classes.linkParent(cat, "Animal", cat->file, "app");
+  ClassInfo* dog = declare("Dog", "public", "/src/app/Dog.java");
+  context.classes.linkParent(dog, "Animal", dog->file, "app");
+  dog->interfaces.insert(context.classes.addClass("interface", "Pet", "", dog->file, "app", false));
+
+  EXPECT_EQ(rows(), (Rows{"<tr> <td>app <td>Animal <td>public <td>Animal.java",
+                          "<tr> <td>app <td>Cat <td>public <td>Cat.java",
+                          "<tr> <td>app <td>Dog <td>public <td>Dog.java"}));
+  EXPECT_EQ(table().find("<th scope='col'>Type</th>"), std::string::npos);
+
+  context.includeInterfaces = true;
+  EXPECT_EQ(rows(), (Rows{"<tr> <td>app <td>class <td>Animal <td>public <td>Animal.java",
+                          "<tr> <td>app <td>class <td>Cat <td>public <td>Cat.java",
+                          "<tr> <td>app <td>class <td>Dog <td>public <td>Dog.java",
+                          "<tr> <td>app <td>interface <td>Pet <td> <td>Dog.java"}));
+  std::string withType = table();
+  EXPECT_NE(withType.find("<th scope='col'>Package</th> \n<th scope='col'>Type</th> \n"
+                          "<th scope='col'>Name</th> \n"),
+            std::string::npos);
+  // The footer spans five columns either way.
+  EXPECT_NE(withType.find("<td colspan='5'>"), std::string::npos);
+  EXPECT_EQ(withType.substr(withType.size() - 18), "</tbody>\n</table>\n");
+}
+
+TEST_F(HtmlTableWriterTest, NamesOverTwentyBytesBreakAtDots) {
+  declare("Outer.InnerClassName", "public", "/src/a/One.java");     // 20 bytes
+  declare("Outer.InnerClassNames", "public", "/src/a/Two.java");    // 21 bytes
+  declare("a.b.c.d.e.f.g.h.i.j.k", "public", "/src/a/Three.java");  // 21 bytes
+  EXPECT_EQ(rows(),
+            (Rows{"<tr> <td>app <td>Outer.InnerClassName <td>public <td>One.java",
+                  "<tr> <td>app <td>Outer.<br>InnerClassNames <td>public <td>Two.java",
+                  "<tr> <td>app <td>a.<br>b.<br>c.<br>d.<br>e.<br>f.<br>g.<br>h.<br>i.<br>j.<br>k "
+                  "<td>public <td>Three.java"}));
+}
+
+TEST_F(HtmlTableWriterTest, FileCellsKeepSubdirectoriesBelowTheSharedDirectory) {
+  declare("A", "public", "/src/app/model/A.java");
+  declare("B", "public", "/src/app/view/B.java");
+  declare("C", "public", "/src/apple/C.java");
+  // The shared start "/src/app" ends inside a name: cut at its last separator.
+  EXPECT_EQ(rows(), (Rows{"<tr> <td>app <td>A <td>public <td>app/model/A.java",
+                          "<tr> <td>app <td>B <td>public <td>app/view/B.java",
+                          "<tr> <td>app <td>C <td>public <td>apple/C.java"}));
+}
+
+TEST_F(HtmlTableWriterTest, SharedPathWithoutSeparatorKeepsWholePaths) {
+  declare("A", "public", "A.java");
+  declare("B", "public", "B.java");
+  EXPECT_EQ(rows(), (Rows{"<tr> <td>app <td>A <td>public <td>A.java",
+                          "<tr> <td>app <td>B <td>public <td>B.java"}));
+}
+
+TEST_F(HtmlTableWriterTest, HiddenRecordsShapeTheSharedPathButGetNoRow) {
+  declare("A", "public", "/src/app/deep/A.java");
+  declare("Secret", "", "/src/app/Secret.java");
+  declare("Face", "public", "/src/app/deep/Face.java", "interface");
+  EXPECT_EQ(rows(), (Rows{"<tr> <td>app <td>A <td>public <td>deep/A.java"}));
+
+  context.includeNonPublic = true;
+  EXPECT_EQ(rows(), (Rows{"<tr> <td>app <td>A <td>public <td>deep/A.java",
+                          "<tr> <td>app <td>Secret <td> <td>Secret.java"}));
+}
+
+TEST_F(HtmlTableWriterTest, NonPublicParentGetsNoRowThoughItsChildIsPublic) {
+  declare("Base", "abstract", "/src/app/Base.java");
+  ClassInfo* child = declare("Child", "public", "/src/app/Child.java");
+  context.classes.linkParent(child, "Base", child->file, "app");
+  EXPECT_EQ(rows(), (Rows{"<tr> <td>app <td>Child <td>public <td>Child.java"}));
+}
+
+TEST_F(HtmlTableWriterTest, PrintedRecordsGetNoRow) {
+  declare("A", "public", "/src/app/A.java")->flags = kPrinted;
+  declare("B", "public", "/src/app/B.java");
+  EXPECT_EQ(rows(), (Rows{"<tr> <td>app <td>B <td>public <td>B.java"}));
+}
+
+TEST_F(HtmlTableWriterTest, CellsFromSourcesAreEscaped) {
+  declare("A", "public", "/src/<b>/x&y/A.java", "class", "p<q>&");
+  declare("B", "public", "/src/<b>/B.java", "class", "p<q>&");
+  EXPECT_EQ(rows(), (Rows{"<tr> <td>p&lt;q&gt;&amp; <td>A <td>public <td>x&amp;y/A.java",
+                          "<tr> <td>p&lt;q&gt;&amp; <td>B <td>public <td>B.java"}));
+}
+
+TEST(ExtraHeadTabular, HasFiftyFourLinesWithTheThreeNetworkAddresses) {
+  size_t lines = 0;
+  for (char c : ExtraHeadTabular) lines += c == '\n';
+  EXPECT_EQ(lines, 54u);
+  EXPECT_EQ(ExtraHeadTabular.rfind("<style type = 'text/css'>\n#gradient-style\n{\n", 0), 0u);
+  EXPECT_NE(ExtraHeadTabular.find("href='https://cdn.datatables.net/1.10.16/css/"
+                                  "jquery.dataTables.min.css'> \n"),
+            std::string::npos);
+  EXPECT_NE(ExtraHeadTabular.find("/ajax/libs/jquery/3.2.1/jquery.min.js'></script> \n"),
+            std::string::npos);
+  EXPECT_NE(ExtraHeadTabular.find("src='https://cdn.datatables.net/1.10.16/js/"
+                                  "jquery.dataTables.min.js'></script> \n\n"),
+            std::string::npos);
+  EXPECT_EQ(ExtraHeadTabular.substr(ExtraHeadTabular.size() - 16), "}); \n</script> \n");
+}
+
+}  // namespace
