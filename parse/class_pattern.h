@@ -15,8 +15,13 @@ struct ClassGroups {
   std::string implements;  ///< g7: " implements ..." clause
 };
 
-/// Searches `statement` for a declaration header (leftmost match, ECMAScript
-/// priorities) and fills the groups; false when there is none.
+/// The declaration header pattern that findClassDeclaration matches, for
+/// tests that check it against a regex engine.
+extern const char kClassPattern[];
+
+/// Searches `statement` for a declaration header with the groups and the
+/// leftmost match that an ECMAScript search for kClassPattern gives, in
+/// linear time, and fills the groups; false when there is none.
 bool findClassDeclaration(std::string_view statement, ClassGroups& groups);
 
 /// Searches `statement` for "package NAME;" and stores NAME; false when none.
