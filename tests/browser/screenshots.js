@@ -14,7 +14,7 @@ const { repoRoot, runKintree, launchBrowser, openPage } = require('./lib/harness
 const pages = [
   { file: 'html-tree.png', args: ['-h'], viewport: { width: 980, height: 420 } },
   { file: 'html-dtree.png', args: ['-j'], viewport: { width: 640, height: 480 }, dtreeDouble: true },
-  { file: 'html-table.png', args: ['-T'], viewport: { width: 900, height: 560 } },
+  { file: 'html-table.png', args: ['-T', '-I'], viewport: { width: 900, height: 560 } },
 ];
 
 async function main() {
