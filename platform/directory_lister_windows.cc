@@ -42,7 +42,7 @@ bool DirectoryLister::first() {
   do {
     if (isDotEntry(found)) continue;
     bool directory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    entries_.push_back({found.cFileName, directory, false});
+    entries_.push_back({found.cFileName, directory, false, false});
   } while (FindNextFileA(handle, &found));
   FindClose(handle);
   return !entries_.empty();

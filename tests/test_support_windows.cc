@@ -1,4 +1,6 @@
 #include <windows.h>
+// after windows.h, which it needs
+#include <psapi.h>
 
 #include <algorithm>
 #include <vector>
@@ -74,6 +76,40 @@ std::string withoutCarriageReturns(std::string text) {
   return text;
 }
 
+/// Runs kintree with `words` in `directory`, its standard streams to the
+/// two files; the exit status, and the peak memory if asked for.
+int spawnKintree(const std::vector<std::string>& words, const std::string& directory,
+                 const std::string& outPath, const std::string& errPath,
+                 long* peakKilobytes = nullptr) {
+  std::string command = quoted(KINTREE_BINARY);
+  for (const std::string& word : words) command += " " + quoted(word);
+  HANDLE outFile = inheritableFile(outPath);
+  HANDLE errFile = inheritableFile(errPath);
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  startup.hStdOutput = outFile;
+  startup.hStdError = errFile;
+  PROCESS_INFORMATION process = {};
+  int result = -1;
+  if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, directory.c_str(),
+                     &startup, &process)) {
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD status = 0;
+    if (GetExitCodeProcess(process.hProcess, &status)) result = static_cast<int>(status);
+    PROCESS_MEMORY_COUNTERS memory = {};
+    if (peakKilobytes && K32GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory)) {
+      *peakKilobytes = static_cast<long>(memory.PeakWorkingSetSize / 1024);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+  CloseHandle(outFile);
+  CloseHandle(errFile);
+  return result;
+}
+
 }  // namespace
 
 TempDir::TempDir() {
@@ -92,30 +128,21 @@ RunResult runKintree(const std::string& arguments, const std::string& directory)
   TempDir capture;
   std::string out = capture.path() + "\\out";
   std::string err = capture.path() + "\\err";
-  std::string command = quoted(KINTREE_BINARY);
-  for (const std::string& word : shellWords(arguments)) command += " " + quoted(word);
-
   RunResult result;
-  HANDLE outFile = inheritableFile(out);
-  HANDLE errFile = inheritableFile(err);
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  startup.hStdOutput = outFile;
-  startup.hStdError = errFile;
-  PROCESS_INFORMATION process = {};
-  if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, directory.c_str(),
-                     &startup, &process)) {
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD status = 0;
-    if (GetExitCodeProcess(process.hProcess, &status)) result.status = static_cast<int>(status);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-  }
-  CloseHandle(outFile);
-  CloseHandle(errFile);
+  result.status = spawnKintree(shellWords(arguments), directory, out, err);
   result.out = withoutCarriageReturns(readFile(out));
+  result.err = withoutCarriageReturns(readFile(err));
+  return result;
+}
+
+MeasuredRun runKintreeMeasured(const std::vector<std::string>& arguments,
+                               const std::string& directory, const std::string& outputPath) {
+  TempDir capture;
+  std::string err = capture.path() + "\\err";
+  MeasuredRun result;
+  // The POSIX null device has its own name here.
+  std::string out = outputPath == "/dev/null" ? std::string("NUL") : outputPath;
+  result.status = spawnKintree(arguments, directory, out, err, &result.peakKilobytes);
   result.err = withoutCarriageReturns(readFile(err));
   return result;
 }
