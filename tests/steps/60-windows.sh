@@ -7,7 +7,6 @@ echo "== windows: build and test under Wine"
 export WINEDEBUG=-all
 export WINEPREFIX="$top/build-windows/wine-prefix"
 mkdir -p build-windows
-if [ ! -f "$WINEPREFIX/system.reg" ]; then wineboot --init >/dev/null 2>&1 || true; fi
 
 windows_suite() {
   cmake -S . -B build-windows -DCMAKE_BUILD_TYPE=Release \
@@ -16,9 +15,13 @@ windows_suite() {
     (cd build-windows && ctest --output-on-failure -j"$jobs")
 }
 
-# A server that outlives each program keeps every start short, so test
-# discovery stays inside its timeout; it goes when the suite is done.
-wineserver -p >/dev/null 2>&1
+# A server that outlives each program, with the prefix's services started
+# here, keeps every start short so test discovery stays inside its timeout;
+# services started by a test program would also hold its output pipe open.
+# Both go when the suite is done.
+wineserver -k >/dev/null 2>&1 || true
+wineserver -p >/dev/null 2>&1 || true
+wineboot --init >/dev/null 2>&1 || true
 windows_status=0
 windows_suite || windows_status=$?
 wineserver -k >/dev/null 2>&1 || true
