@@ -62,22 +62,33 @@ std::string markedUpUsage() {
 
 }  // namespace
 
-std::string usageText() {
+std::string& replaceColourMarkup(std::string& text) {
   struct Rule {
     const char* pattern;
     const char* format;
   };
   static const Rule kRules[] = {
-      {"_y_([^ =]+)", "\x1b[01;33m$1\x1b[00m"}, {"_r_([^ =]+)", "\x1b[01;31m$1\x1b[00m"},
-      {"_g_([^ =]+)", "\x1b[01;32m$1\x1b[00m"}, {"_p_([^ =]+)", "\x1b[01;35m$1\x1b[00m"},
-      {"_lb_([^ =]+)", "\x1b[01;36m$1\x1b[00m"}, {"_w_([^ =]+)", "\x1b[01;37m$1\x1b[00m"},
-      {"_Y_", "\x1b[01;33m"}, {"_R_", "\x1b[01;31m"}, {"_G_", "\x1b[01;32m"},
-      {"_P_", "\x1b[01;35m"}, {"_LB_", "\x1b[01;36m"}, {"_W_", "\x1b[01;37m"},
+      {"_y_([^ =]+)", "\x1b[01;33m$1\x1b[00m"},
+      {"_r_([^ =]+)", "\x1b[01;31m$1\x1b[00m"},
+      {"_g_([^ =]+)", "\x1b[01;32m$1\x1b[00m"},
+      {"_p_([^ =]+)", "\x1b[01;35m$1\x1b[00m"},
+      {"_lb_([^ =]+)", "\x1b[01;36m$1\x1b[00m"},
+      {"_w_([^ =]+)", "\x1b[01;37m$1\x1b[00m"},
+      {"_Y_", "\x1b[01;33m"},
+      {"_R_", "\x1b[01;31m"},
+      {"_G_", "\x1b[01;32m"},
+      {"_P_", "\x1b[01;35m"},
+      {"_LB_", "\x1b[01;36m"},
+      {"_W_", "\x1b[01;37m"},
       {"_X_", "\x1b[00m"},
   };
-  std::string text = markedUpUsage();
   for (const Rule& rule : kRules) replaceRegex(text, rule.pattern, rule.format);
   return text;
+}
+
+std::string usageText() {
+  std::string text = markedUpUsage();
+  return replaceColourMarkup(text);
 }
 
 void printUsage(const char* programName, std::ostream& out) {

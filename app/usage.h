@@ -7,6 +7,11 @@
 /// The version shown on the usage screen.
 inline constexpr const char* kVersion = "v1.7";
 
+/// Turns the colour markup into escape sequences in place: "_y_word" (also
+/// _r_, _g_, _p_, _lb_, _w_) colours one word up to a blank or "=", "_Y_"
+/// (also _R_, _G_, _P_, _LB_, _W_) opens a colour and "_X_" resets it.
+std::string& replaceColourMarkup(std::string& text);
+
 /// The usage text with its colour markup ("_y_word", "_P_ ... _X_") turned
 /// into escape sequences.
 std::string usageText();

@@ -1,9 +1,10 @@
-#include "platform/directory_lister.h"
-
 #include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
 
+#include "platform/directory_lister.h"
 #include "platform/file_system.h"
 
 namespace {
@@ -62,8 +63,12 @@ bool DirectoryLister::first() {
     directory = entryDir.empty() ? std::string("/") : entryDir;
   }
 
-  DIR* stream = opendir(directory.c_str());
-  if (!stream) return false;
+  int fd = openPath(directory, O_RDONLY | O_DIRECTORY);
+  DIR* stream = fd < 0 ? nullptr : fdopendir(fd);
+  if (!stream) {
+    if (fd >= 0) close(fd);
+    return false;
+  }
   while (dirent* entry = readdir(stream)) {
     if (isDotEntry(entry->d_name)) continue;
     if (!wildcard.empty() && !matchesWildcard(entry->d_name, wildcard)) continue;
@@ -79,7 +84,8 @@ bool DirectoryLister::first() {
   std::sort(entries_.begin(), entries_.end(),
             [](const Entry& a, const Entry& b) { return a.name < b.name; });
   for (Entry& entry : entries_) {
-    if (entry.typeUnknown) entry.isDirectory = ::isDirectory(directory + kPathSeparator + entry.name);
+    if (entry.typeUnknown)
+      entry.isDirectory = ::isDirectory(directory + kPathSeparator + entry.name);
   }
   return true;
 }

@@ -56,8 +56,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, OneRecordTest, testing::ValuesIn(kShownCases));
 // leading "+" are public classes, "~" interfaces, the rest package-private.
 class DeepTest : public testing::Test {
  protected:
-  ClassInfo* declare(const std::string& spec) {
-    std::string name = spec;
+  ClassInfo* declare(const std::string& marked) {
+    std::string name = marked;
     std::string kind = "class";
     std::string modifiers;
     if (name[0] == '+') modifiers = "public";

@@ -1,8 +1,11 @@
 #include "app/options.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <climits>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -301,6 +304,28 @@ TEST_F(RunTest, NegativeLevelShowsEveryWarning) {
   EXPECT_EQ(std::string::npos, result.err.find("Ignoring"));
   EXPECT_EQ(0u, result.err.find("\x1b[01;32m Warning Duplicate class=A\n File " + dir.path() +
                                 "/d/A.java\n  and " + dir.path() + "/A.java\x1b[00m \n"));
+}
+
+TEST_F(RunTest, StyleAfterThePathStillApplies) {
+  dir.write("A.java", "public class A {}\n");
+  dir.write("B.java", "public class B extends A {}\n");
+  RunResult result = run(". -s -x");
+  EXPECT_EQ(2, result.status);
+  EXPECT_NE(std::string::npos, result.out.find("   - B\n"));
+}
+
+// Output that cannot be written must not end the run as a success.
+TEST_F(RunTest, LostStandardOutputIsAnError) {
+  dir.write("A.java", "public class A {}\n");
+  std::string err = dir.path() + "/err.txt";
+  std::string command =
+      "cd '" + dir.path() + "' && '" KINTREE_BINARY "' -x A.java >/dev/full 2>'" + err + "'";
+  int raw = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(raw));
+  EXPECT_EQ(255, WEXITSTATUS(raw));
+  std::ifstream in(err);
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(std::string::npos, text.find("\x1b[01;31m Error Failed to write standard output: "));
 }
 
 }  // namespace

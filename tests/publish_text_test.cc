@@ -33,7 +33,7 @@ class PublishTextTest : public testing::Test {
     return out.captured();
   }
 
-  /// The records of the worked example, in the order parsing creates them.
+  /// The animals: Cat and Dog extend Animal, Dog implements Pet; in the order parsing creates them.
   void animals() {
     declare("Animal", "public", "/src/app/Animal.java");
     extend(declare("Cat", "public", "/src/app/Cat.java"), "Animal");
@@ -55,7 +55,7 @@ struct StyleCase {
 
 class AnimalsInStyle : public PublishTextTest, public testing::WithParamInterface<StyleCase> {};
 
-TEST_P(AnimalsInStyle, PrintTheWorkedExample) {
+TEST_P(AnimalsInStyle, PrintTheAnimals) {
   animals();
   context.style = GetParam().style;
   EXPECT_EQ(std::string("Base path=/src/app/\n"
@@ -239,9 +239,11 @@ TEST_F(PublishTextTest, SwitchesAIAndPrintedFlags) {
   EXPECT_EQ(kPrinted, hidden->flags);
 }
 
-TEST_F(PublishTextTest, ChainThousandsDeepPrintsWithoutOverflow) {
-  context.style = Spaces;
-  const int depth = 5000;
+// The JavaScript row draws no glyphs, so every line stays short however
+// deep it stands and only the descent itself is put to the test.
+TEST_F(PublishTextTest, ChainTensOfThousandsDeepPrintsWithoutOverflow) {
+  context.style = JavaScript;
+  const int depth = 50000;
   ClassInfo* previous = declare("C0", "public", "/s/C.java");
   for (int i = 1; i <= depth; ++i) {
     ClassInfo* next = declare("C" + std::to_string(i), "public", "/s/C.java");
@@ -249,9 +251,11 @@ TEST_F(PublishTextTest, ChainThousandsDeepPrintsWithoutOverflow) {
     previous = next;
   }
   std::string text = tree();
-  std::string last = "     C.java:  public" + std::string(4 * depth, ' ') + " C5000\n";
+  EXPECT_EQ(0u, text.find("Base path=/s/C.java\n     C.java public C0  "));
+  std::string last = "     C.java public C50000";
   ASSERT_GE(text.size(), last.size());
   EXPECT_EQ(last, text.substr(text.size() - last.size()));
+  EXPECT_EQ(static_cast<size_t>(depth), std::count(text.begin(), text.end(), 'C') / 2 - 1);
 }
 
 TEST_F(PublishTextTest, NameTableListsEveryRecordWithDefaults) {
@@ -363,6 +367,25 @@ TEST(StyleRows, HoldTheirLiteralTexts) {
     for (int style = 0; style < 5; ++style) {
       EXPECT_EQ(r.texts[style], r.row[static_cast<OutputStyle>(style)]) << r.name << " " << style;
     }
+  }
+}
+
+// Output::field is printf's "%*.*s", which every column of the tree uses.
+TEST(OutputField, PadsCutsAndJustifiesLikePrintf) {
+  struct Case {
+    const char* text;
+    int width;
+    int precision;
+    const char* result;
+  } cases[] = {
+      {"ab", 5, 5, "   ab"},     {"ab", -5, 5, "ab   "},  {"abcdef", 4, 4, "abcd"},
+      {"abcdef", -4, 4, "abcd"}, {"abc", 0, -1, "abc"},   {"abc", 2, -1, "abc"},
+      {"", 3, 3, "   "},         {"abc", 6, 2, "    ab"}, {"abc", -6, 0, "      "},
+  };
+  for (const Case& c : cases) {
+    Output out;
+    out.field(c.text, c.width, c.precision);
+    EXPECT_EQ(c.result, out.captured()) << c.text << " " << c.width << "." << c.precision;
   }
 }
 

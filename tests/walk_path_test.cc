@@ -65,13 +65,14 @@ class WalkPathTest : public testing::Test {
 
 TEST_F(WalkPathTest, EntriesInByteOrderDirectoriesDepthFirst) {
   for (const char* file : {"b/Z.java", "a/Y.java", "a/X.java", "C.java", "A.java", "_u.java",
-                           "a.java", "B.java", "a/in/W.java"}) {
+                           "a.java", "B.java", "a/in/W.java", "\xC3\xA9.java", "z.java"}) {
     source(file);
   }
-  EXPECT_EQ(9, walk(""));
-  EXPECT_EQ((std::vector<std::string>{"A.java", "B.java", "C.java", "_u.java", "a/X.java",
-                                      "a/Y.java", "a/in/W.java", "a.java", "b/Z.java"}),
-            parsed());
+  EXPECT_EQ(11, walk(""));
+  EXPECT_EQ(
+      (std::vector<std::string>{"A.java", "B.java", "C.java", "_u.java", "a/X.java", "a/Y.java",
+                                "a/in/W.java", "a.java", "b/Z.java", "z.java", "\xC3\xA9.java"}),
+      parsed());
   EXPECT_EQ("", messages.str());
 }
 
@@ -229,6 +230,44 @@ TEST_F(WalkPathTest, LinkToASiblingDirectoryIsEntered) {
   EXPECT_EQ("\x1b[01;32m Warning Duplicate class=C0\n File " + dir.path() +
                 "/top/b/X.java\n  and " + dir.path() + "/top/a/X.java\x1b[00m \n",
             messages.str());
+}
+
+// Entry paths are entryDir + "/" + name: a directory keeps the argument as
+// typed, anything else is resolved and cut at its last separator.
+TEST(DirectoryListerTest, EntryDirAndNamesForEachArgumentForm) {
+  TempDir dir;
+  dir.write("src/B.java", "");
+  dir.write("src/A.java", "");
+  fs::create_directories(dir.path() + "/src/sub");
+  struct Case {
+    std::string argument;
+    std::string entryDir;
+    std::vector<std::string> names;  // with "/" after directories
+  } cases[] = {
+      {dir.path() + "/src", dir.path() + "/src", {"A.java", "B.java", "sub/"}},
+      {dir.path() + "/src/", dir.path() + "/src/", {"A.java", "B.java", "sub/"}},
+      {dir.path() + "/src/B.java", dir.path() + "/src", {"B.java"}},
+      {dir.path() + "/src/../src/*.java", dir.path() + "/src", {"A.java", "B.java"}},
+      {dir.path() + "/src/s?b", dir.path() + "/src", {"sub/"}},
+      {dir.path() + "/src/sub", dir.path() + "/src/sub", {}},
+      {dir.path() + "/src/none", dir.path() + "/src", {}},
+      {"/", "/", {}},  // only the form is checked here, not the entries
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.argument);
+    DirectoryLister lister(c.argument);
+    std::vector<std::string> names;
+    for (bool more = lister.first(); more; more = lister.next()) {
+      names.push_back(lister.name() + (lister.isDirectory() ? "/" : ""));
+    }
+    EXPECT_EQ(c.entryDir, lister.entryDir);
+    if (c.argument != "/") {
+      EXPECT_EQ(c.names, names);
+    }
+  }
+  DirectoryLister empty("");
+  empty.first();
+  EXPECT_EQ(".", empty.entryDir);
 }
 
 TEST(MatchesWildcard, StarAndQuestionMark) {

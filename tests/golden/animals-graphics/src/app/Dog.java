@@ -1,0 +1,3 @@
+package app;
+public class Dog extends Animal implements Pet {
+}

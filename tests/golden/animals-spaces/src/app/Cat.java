@@ -1,0 +1,3 @@
+package app;
+public class Cat extends Animal {
+}

@@ -1,0 +1,3 @@
+package test;
+public class AnimalTest extends Animal {
+}

@@ -1,0 +1,3 @@
+package test;
+public class Helper extends Animal {
+}

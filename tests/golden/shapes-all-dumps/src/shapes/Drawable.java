@@ -1,0 +1,5 @@
+package com.acme;
+
+public interface Drawable extends Visible, Comparable<Drawable> {
+    void draw();
+}
