@@ -72,7 +72,8 @@ void handleDeclaration(ClassGroups& groups, const std::string& statement, const 
     }
     if (!groups.implements.empty()) {
       for (const std::string& item : clauseItems(groups.implements, " implements ")) {
-        ClassInfo* implemented = classes.addClass("interface", item, "", path, currentPackage, false);
+        ClassInfo* implemented =
+            classes.addClass("interface", item, "", path, currentPackage, false);
         if (implemented) record->interfaces.insert(implemented);
       }
     }
@@ -102,10 +103,14 @@ void parseClassText(std::string_view source, const std::string& path, ClassList&
   std::string packageName;
   ClassGroups groups;
   while (readStatement(input, statement, line)) {
-    replaceAll(statement, ", ", ",");
-    if (findPackage(statement, packageName)) {
+    // The ", " replacement only drops a blank after a comma: it keeps the
+    // last character and makes or breaks no keyword with its blank, so the
+    // cheap tests may run before it and spare it for most statements.
+    bool candidate = mayBePackage(statement) || mayBeHeader(statement);
+    if (candidate) replaceAll(statement, ", ", ",");
+    if (candidate && findPackage(statement, packageName)) {
       currentPackage = packageName;
-    } else if (findClassDeclaration(statement, groups)) {
+    } else if (candidate && findClassDeclaration(statement, groups)) {
       handleDeclaration(groups, statement, path, currentPackage, nameStack, classes, context);
     } else {
       for (char c : statement) {

@@ -1,5 +1,6 @@
 #include "parse/class_pattern.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "parse/import_pattern.h"
@@ -8,190 +9,221 @@ const char kClassPattern[] =
     "([^ ]*? |)([Aa-z][Aa-z ]*|)(class|interface) ([A-Za-z0-9_]+)( *<.*?>+|)"
     "( extends [A-Za-z0-9_.<>, ]+?|)( implements [A-Za-z0-9_.<>, ]+?|) *[{]";
 
-// A regex engine walks this pattern depth first and recurses once per
-// character it matches, so a header of a few hundred kilobytes exhausts the
-// stack. The matcher below gives the same groups as an ECMAScript search in
-// linear time. It rests on a few facts about the pattern:
-// - The only "{" a match can end on is the statement's last character: any
-//   other "{" follows a "/" (the statement reader copies it unexamined),
-//   and no group can end in "/".
-// - Group 1's lazy run has a single candidate: the text up to the first
-//   blank. Group 4's greedy run never gives characters back, and group 5's
-//   "<" can only follow all of its blanks, while its ">+" must take the
-//   whole run of ">" (a ">" can start nothing that follows).
-// - What remains are lazy or greedy runs whose first successful end can be
-//   looked up in tables computed once from the back of the statement.
+// A backtracking engine tries, for every start, every split of the text
+// between the groups, which is quadratic on long blank-free statements. The
+// pattern has few real choices, though:
+//  - g1 is either the text through the first blank after the start, or empty;
+//  - g2 ends where g3 starts: the longest run that still leads to a match
+//    wins, so g3 starts at the rightmost position in the run that succeeds;
+//  - g3 and g4 are forced: one keyword fits, and a shorter name leaves a name
+//    character that nothing after it accepts;
+//  - g5 ends after a run of ">": inside a run a ">" follows, which nothing
+//    after it accepts, so the first run end from which the rest succeeds wins;
+//  - the rest (g6, g7, blanks, "{") succeeds from a position exactly when the
+//    clause characters from there end at a "{" and the text starts suitably.
+// Tables filled right to left answer "does a match go on from here" in
+// constant time, so every start costs O(1) and the groups are read off the
+// winning positions.
+
 namespace {
 
-constexpr size_t kNone = static_cast<size_t>(-1);
+constexpr size_t kNone = std::string_view::npos;
+constexpr std::string_view kClassWord = "class ";
+constexpr std::string_view kInterfaceWord = "interface ";
 constexpr std::string_view kExtends = " extends ";
 constexpr std::string_view kImplements = " implements ";
 
-bool isModifierCharacter(char c) { return c == 'A' || (c >= 'a' && c <= 'z'); }
+bool isModifierLetter(char c) { return c == 'A' || (c >= 'a' && c <= 'z'); }
+
 bool isNameCharacter(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
 }
-bool isListCharacter(char c) {
+
+bool isClauseCharacter(char c) {
   return isNameCharacter(c) || c == '.' || c == '<' || c == '>' || c == ',' || c == ' ';
 }
+
+// "." of the ECMAScript grammar stops at these.
 bool isLineTerminator(char c) { return c == '\n' || c == '\r'; }
 
-/// The statement with the tables the groups are looked up in. Indices run
-/// from 0 to the statement's last character, the closing "{" at `last`.
-class HeaderMatcher {
+/// Per-text tables: each entry tells where a run starting at that index ends
+/// or where the next position of interest is; kNone when there is none.
+class ClassMatcher {
  public:
-  explicit HeaderMatcher(std::string_view text) : s_(text), last_(text.size() - 1) {
-    size_t n = text.size();
-    listRun_.assign(n + 1, 0);
-    nameRun_.assign(n + 1, 0);
-    modifierRun_.assign(n + 1, 0);
-    greaterRun_.assign(n + 1, 0);
-    blankRun_.assign(n + 1, 0);
-    nextBlank_.assign(n + 1, kNone);
-    for (size_t i = n; i-- > 0;) {
-      char c = text[i];
-      listRun_[i] = isListCharacter(c) ? listRun_[i + 1] + 1 : 0;
-      nameRun_[i] = isNameCharacter(c) ? nameRun_[i + 1] + 1 : 0;
-      modifierRun_[i] = isModifierCharacter(c) || c == ' ' ? modifierRun_[i + 1] + 1 : 0;
-      greaterRun_[i] = c == '>' ? greaterRun_[i + 1] + 1 : 0;
-      blankRun_[i] = c == ' ' ? blankRun_[i + 1] + 1 : 0;
-      nextBlank_[i] = c == ' ' ? i : nextBlank_[i + 1];
-    }
-    // " *[{]" from i: only blanks up to the last character.
-    tailFrom_ = last_;
-    while (tailFrom_ > 0 && text[tailFrom_ - 1] == ' ') --tailFrom_;
-
-    nextGroup7_.assign(n + 1, kNone);
-    for (size_t i = n; i-- > 0;) {
-      nextGroup7_[i] = implementsEnd(i) != kNone || i >= tailFrom_ ? i : nextGroup7_[i + 1];
-    }
-    nextGreater_.assign(n + 1, kNone);
-    for (size_t i = n; i-- > 0;) {
-      if (isLineTerminator(text[i])) continue;  // "." stops here: kNone stays
-      bool closes = greaterRun_[i] > 0 && extendsEnd(i + greaterRun_[i]) != kNone;
-      nextGreater_[i] = closes ? i : nextGreater_[i + 1];
-    }
-    lastKeyword_.assign(n + 1, kNone);
-    for (size_t i = 0; i <= n; ++i) {
-      size_t previous = i > 0 ? lastKeyword_[i - 1] : kNone;
-      lastKeyword_[i] = i < n && keywordEnd(i) != kNone ? i : previous;
-    }
-  }
-
-  /// Group 1 onwards from `start`; fills `groups` on success.
-  bool matchAt(size_t start, ClassGroups& groups) const {
-    size_t blank = nextBlank_[start];
-    if (blank != kNone && matchModifiers(blank + 1, groups)) {
-      groups.annotation.assign(s_.substr(start, blank + 1 - start));
-      return true;
-    }
-    if (!matchModifiers(start, groups)) return false;
-    groups.annotation.clear();
-    return true;
-  }
+  bool match(std::string_view text, ClassGroups& groups);
 
  private:
-  /// Group 7 at i, the implements alternative: its end, or kNone.
-  size_t implementsEnd(size_t i) const {
-    if (s_.compare(i, kImplements.size(), kImplements) != 0) return kNone;
-    size_t from = i + kImplements.size();
-    size_t length = tailFrom_ > from + 1 ? tailFrom_ - from : 1;
-    return length <= listRun_[from] ? from + length : kNone;
+  bool startsWith(size_t at, std::string_view word) const {
+    return text_.compare(at, word.size(), word) == 0;
   }
-
-  /// Groups 6 and 7 and the tail at i: the end of group 6, or kNone.
-  size_t extendsEnd(size_t i) const {
-    if (s_.compare(i, kExtends.size(), kExtends) == 0) {
-      size_t from = i + kExtends.size();
-      // The lazy run ends at the first place where group 7 and the tail match.
-      size_t end = from < last_ ? nextGroup7_[from + 1] : kNone;
-      if (end != kNone && end <= from + listRun_[from]) return end;
-    }
-    return nextGroup7_[i] == i ? i : kNone;
+  /// " implements " at `at` with at least one clause character before `end`.
+  bool implementsAt(size_t at, size_t end) const {
+    return end > at + kImplements.size() && startsWith(at, kImplements);
   }
+  /// Whether g6, g7, the blanks and "{" match from `at`.
+  bool restMatches(size_t at) const;
+  /// Fills g6 and g7 for a position where restMatches holds.
+  void readRest(size_t at, ClassGroups& groups) const;
+  /// The end of g5 from `nameEnd`: nameEnd itself when g5 is empty; kNone
+  /// when no match goes on after the name.
+  size_t genericEnd(size_t nameEnd) const;
+  /// Where g4 ends for a keyword at `at`, or kNone when g3 and g4 fail there.
+  size_t nameEnd(size_t at) const;
+  void fillTables();
 
-  /// The keyword at i: the index after its blank, or kNone.
-  size_t keywordEnd(size_t i) const {
-    for (std::string_view keyword : {std::string_view("class "), std::string_view("interface ")}) {
-      if (s_.compare(i, keyword.size(), keyword) == 0) {
-        size_t name = i + keyword.size();
-        if (nameRun_[name] == 0) return kNone;
-        size_t after = name + nameRun_[name];
-        return genericEnd(after) != kNone ? name : kNone;
-      }
-    }
+  std::string_view text_;
+  std::vector<size_t> blankEnd_;     // end of the blank run from i
+  std::vector<size_t> clauseEnd_;    // end of the clause-character run from i
+  std::vector<size_t> nameEnd_;      // end of the name-character run from i
+  std::vector<size_t> lineEnd_;      // first line terminator at or after i
+  std::vector<size_t> closeEnd_;     // first end of a ">" run at or after i
+                                     // from which restMatches holds
+  std::vector<size_t> lastKeyword_;  // rightmost g3 start that succeeds in
+                                     // the modifier run through i
+};
+
+bool ClassMatcher::restMatches(size_t at) const {
+  size_t end = clauseEnd_[at];
+  if (end >= text_.size() || text_[end] != '{') return false;
+  if (end > at + kExtends.size() && startsWith(at, kExtends)) return true;
+  return implementsAt(at, end) || blankEnd_[at] == end;
+}
+
+void ClassMatcher::readRest(size_t at, ClassGroups& groups) const {
+  size_t end = clauseEnd_[at];
+  size_t implementsStart = at;
+  groups.extends.clear();
+  if (end > at + kExtends.size() && startsWith(at, kExtends)) {
+    // The lazy clause stops at the first place where g7 or the closing
+    // blanks take over; the "{" at `end` always qualifies.
+    size_t stop = at + kExtends.size() + 1;
+    while (!implementsAt(stop, end) && blankEnd_[stop] != end) ++stop;
+    groups.extends.assign(text_.substr(at, stop - at));
+    implementsStart = stop;
+  }
+  groups.implements.clear();
+  if (implementsAt(implementsStart, end)) {
+    size_t stop = implementsStart + kImplements.size() + 1;
+    while (blankEnd_[stop] != end) ++stop;
+    groups.implements.assign(text_.substr(implementsStart, stop - implementsStart));
+  }
+}
+
+size_t ClassMatcher::genericEnd(size_t nameEnd) const {
+  size_t open = blankEnd_[nameEnd];
+  if (open < text_.size() && text_[open] == '<') {
+    // Any ">" run after the "<" closes g5, as long as "." reaches it.
+    size_t close = closeEnd_[open + 1];
+    if (close != kNone && close <= lineEnd_[open + 1]) return close;
+  }
+  return restMatches(nameEnd) ? nameEnd : kNone;
+}
+
+size_t ClassMatcher::nameEnd(size_t at) const {
+  size_t start;
+  if (startsWith(at, kClassWord)) {
+    start = at + kClassWord.size();
+  } else if (startsWith(at, kInterfaceWord)) {
+    start = at + kInterfaceWord.size();
+  } else {
     return kNone;
   }
+  size_t end = nameEnd_[start];
+  return end > start ? end : kNone;
+}
 
-  /// Group 5 at i: its end, or kNone when nothing from i on matches.
-  size_t genericEnd(size_t i) const {
-    size_t open = i + blankRun_[i];
-    if (open < last_ && s_[open] == '<') {
-      size_t close = nextGreater_[open + 1];
-      if (close != kNone) return close + greaterRun_[close];
-    }
-    return extendsEnd(i) != kNone ? i : kNone;
+void ClassMatcher::fillTables() {
+  size_t n = text_.size();
+  for (std::vector<size_t>* table :
+       {&blankEnd_, &clauseEnd_, &nameEnd_, &lineEnd_, &closeEnd_, &lastKeyword_}) {
+    table->assign(n + 1, kNone);
   }
-
-  /// Group 2 onwards from i.
-  bool matchModifiers(size_t i, ClassGroups& groups) const {
-    if (i > last_) return false;
-    size_t keyword = kNone;
-    if (isModifierCharacter(s_[i])) {
-      size_t candidate = lastKeyword_[i + modifierRun_[i]];
-      if (candidate != kNone && candidate > i) keyword = candidate;
+  blankEnd_[n] = clauseEnd_[n] = nameEnd_[n] = lineEnd_[n] = n;
+  for (size_t i = n; i-- > 0;) {
+    char c = text_[i];
+    blankEnd_[i] = c == ' ' ? blankEnd_[i + 1] : i;
+    clauseEnd_[i] = isClauseCharacter(c) ? clauseEnd_[i + 1] : i;
+    nameEnd_[i] = isNameCharacter(c) ? nameEnd_[i + 1] : i;
+    lineEnd_[i] = isLineTerminator(c) ? i : lineEnd_[i + 1];
+  }
+  // A ">" run ends at i when text[i - 1] is its last ">".
+  for (size_t i = n + 1; i-- > 1;) {
+    bool runEnd = text_[i - 1] == '>' && (i == n || text_[i] != '>');
+    closeEnd_[i] = runEnd && restMatches(i) ? i : (i < n ? closeEnd_[i + 1] : kNone);
+  }
+  for (size_t i = n; i-- > 0;) {
+    char c = text_[i];
+    if (!isModifierLetter(c) && c != ' ') continue;
+    size_t later = lastKeyword_[i + 1];
+    if (later != kNone) {
+      lastKeyword_[i] = later;
+    } else {
+      size_t end = nameEnd(i);
+      if (end != kNone && genericEnd(end) != kNone) lastKeyword_[i] = i;
     }
-    if (keyword == kNone && keywordEnd(i) != kNone) keyword = i;
-    if (keyword == kNone) return false;
-    fill(i, keyword, groups);
+  }
+}
+
+bool ClassMatcher::match(std::string_view text, ClassGroups& groups) {
+  text_ = text;
+  fillTables();
+  size_t n = text_.size();
+  // The first blank at or after the start, or n.
+  size_t blank = std::min(text_.find(' '), n);
+  for (size_t start = 0; start < n; ++start) {
+    if (blank < start) blank = std::min(text_.find(' ', start), n);
+    // g1 through the first blank, then g2 from after it; else g1 empty.
+    size_t modifiersStart = kNone;
+    size_t keyword = kNone;
+    if (blank + 1 < n && isModifierLetter(text_[blank + 1])) {
+      modifiersStart = blank + 1;
+      keyword = lastKeyword_[modifiersStart];
+    }
+    if (keyword == kNone && isModifierLetter(text_[start])) {
+      modifiersStart = start;
+      keyword = lastKeyword_[start];
+    }
+    if (keyword == kNone) continue;
+
+    groups.annotation.assign(text_.substr(start, modifiersStart - start));
+    groups.modifiers.assign(text_.substr(modifiersStart, keyword - modifiersStart));
+    groups.kind.assign(text_[keyword] == 'c' ? "class" : "interface");
+    size_t end = nameEnd(keyword);
+    size_t nameStart = keyword + groups.kind.size() + 1;
+    groups.name.assign(text_.substr(nameStart, end - nameStart));
+    size_t generic = genericEnd(end);
+    groups.generic.assign(text_.substr(end, generic - end));
+    readRest(generic, groups);
     return true;
   }
-
-  /// The groups of a match whose modifiers run from `from` to `keyword`.
-  void fill(size_t from, size_t keyword, ClassGroups& groups) const {
-    groups.modifiers.assign(s_.substr(from, keyword - from));
-    size_t name = keywordEnd(keyword);
-    groups.kind.assign(s_.substr(keyword, name - 1 - keyword));
-    size_t after = name + nameRun_[name];
-    groups.name.assign(s_.substr(name, after - name));
-    size_t generic = genericEnd(after);
-    groups.generic.assign(s_.substr(after, generic - after));
-    size_t extends = extendsEnd(generic);
-    groups.extends.assign(s_.substr(generic, extends - generic));
-    size_t implements = implementsEnd(extends);
-    if (implements == kNone) implements = extends;
-    groups.implements.assign(s_.substr(extends, implements - extends));
-  }
-
-  std::string_view s_;
-  size_t last_;
-  size_t tailFrom_;
-  std::vector<size_t> listRun_, nameRun_, modifierRun_, greaterRun_, blankRun_;
-  std::vector<size_t> nextBlank_;    // first blank at or after i
-  std::vector<size_t> nextGroup7_;   // first i' >= i where group 7 and the tail match
-  std::vector<size_t> nextGreater_;  // first ">" from i whose run lets groups 6 on match
-  std::vector<size_t> lastKeyword_;  // last i' <= i where a keyword and the rest match
-};
+  return false;
+}
 
 }  // namespace
 
+bool matchClassPattern(std::string_view text, ClassGroups& groups) {
+  // Reused between calls so that statements need no allocation of their own.
+  static ClassMatcher matcher;
+  return matcher.match(text, groups);
+}
+
+bool mayBeHeader(std::string_view statement) {
+  return !statement.empty() && statement.back() == '{' &&
+         (statement.find(kClassWord) != std::string_view::npos ||
+          statement.find(kInterfaceWord) != std::string_view::npos);
+}
+
+bool mayBePackage(std::string_view statement) {
+  return !statement.empty() && statement.back() == ';' &&
+         statement.find("package ") != std::string_view::npos;
+}
+
 bool findClassDeclaration(std::string_view statement, ClassGroups& groups) {
-  // A header always ends its statement with the brace that opens the body,
-  // and names one of the two keywords followed by a blank.
-  if (statement.empty() || statement.back() != '{') return false;
-  if (statement.find("class ") == std::string_view::npos &&
-      statement.find("interface ") == std::string_view::npos) {
-    return false;
-  }
-  HeaderMatcher matcher(statement);
-  for (size_t start = 0; start < statement.size(); ++start) {
-    if (matcher.matchAt(start, groups)) return true;
-  }
-  return false;
+  return mayBeHeader(statement) && matchClassPattern(statement, groups);
 }
 
 bool findPackage(std::string_view statement, std::string& name) {
   // The same pattern as in import mode, matched in linear time: a regular
   // expression engine recurses once per character of a long name.
-  return findImportPackage(statement, name);
+  return mayBePackage(statement) && findImportPackage(statement, name);
 }

@@ -15,16 +15,30 @@ struct ClassGroups {
   std::string implements;  ///< g7: " implements ..." clause
 };
 
-/// The declaration header pattern that findClassDeclaration matches, for
-/// tests that check it against a regex engine.
+/// The declaration pattern that matchClassPattern matches, for tests that
+/// check it against a regex engine.
 extern const char kClassPattern[];
 
-/// Searches `statement` for a declaration header with the groups and the
-/// leftmost match that an ECMAScript search for kClassPattern gives, in
-/// linear time, and fills the groups; false when there is none.
+/// The cheap test that every header statement passes: it ends in "{" and
+/// holds a keyword with its blank.
+bool mayBeHeader(std::string_view statement);
+
+/// The cheap test that every statement holding a package statement passes:
+/// it ends in ";" (the match's ";" follows a name character, so the reader
+/// took it as the terminator) and holds "package ".
+bool mayBePackage(std::string_view statement);
+
+/// Searches `statement` for a declaration header (leftmost match, ECMAScript
+/// priorities) and fills the groups; false when there is none, at once for
+/// a statement that fails mayBeHeader.
 bool findClassDeclaration(std::string_view statement, ClassGroups& groups);
 
-/// Searches `statement` for "package NAME;" and stores NAME; false when none.
+/// Searches any text for kClassPattern with the groups and the match an
+/// ECMAScript search gives, in linear time; false when there is none.
+bool matchClassPattern(std::string_view text, ClassGroups& groups);
+
+/// Searches `statement` for "package NAME;" and stores NAME; false when
+/// none, at once for a statement that fails mayBePackage.
 bool findPackage(std::string_view statement, std::string& name);
 
 #endif  // KINTREE_PARSE_CLASS_PATTERN_H_

@@ -1,8 +1,57 @@
 #include "parse/statement_reader.h"
 
+#include <array>
+
 namespace {
 
 bool isTerminator(char c) { return c == ';' || c == '{' || c == '}'; }
+
+// How the copy of plain code treats each byte: copied, collapsed as
+// whitespace, or ending the run (terminators and the openers of literals
+// and comments).
+enum ByteClass : unsigned char { kPlain, kSpace, kSpecial };
+
+constexpr std::array<ByteClass, 256> kByteClass = [] {
+  std::array<ByteClass, 256> table{};
+  for (unsigned char c : {' ', '\t', '\n', '\v', '\f', '\r'}) table[c] = kSpace;
+  for (unsigned char c : {'"', '\'', '/', ';', '{', '}'}) table[c] = kSpecial;
+  return table;
+}();
+
+// The statement is kept collapsed as it grows: no whitespace at its front,
+// each run of whitespace one blank. Completed statements end in their
+// terminator, so they need no collapse at the end.
+
+/// Appends one character, whitespace collapsed.
+void appendCharacter(std::string& statement, char c) {
+  if (!isJavaSpace(c)) {
+    statement += c;
+  } else if (!statement.empty() && statement.back() != ' ') {
+    statement += ' ';
+  }
+}
+
+/// Copies plain code from `line[i]` up to `limit` or the next special byte,
+/// whitespace collapsed; returns the index where it stopped.
+size_t copyCode(std::string& statement, std::string_view line, size_t i, size_t limit) {
+  size_t stop = i;
+  while (stop < limit && kByteClass[static_cast<unsigned char>(line[stop])] != kSpecial) ++stop;
+  size_t old = statement.size();
+  statement.resize(old + (stop - i));
+  char* base = &statement[0];
+  char* out = base + old;
+  bool afterSpace = old == 0 || base[old - 1] == ' ';
+  for (; i < stop; ++i) {
+    char c = line[i];
+    bool space = kByteClass[static_cast<unsigned char>(c)] == kSpace;
+    // Written always, kept unless it is a second blank in a row.
+    *out = space ? ' ' : c;
+    out += !(space && afterSpace);
+    afterSpace = space;
+  }
+  statement.resize(static_cast<size_t>(out - base));
+  return stop;
+}
 
 /// Scans a literal closed by `quote` from `i`; returns the index of its
 /// closing quote, or the line's length when it stays open. A closing quote
@@ -20,16 +69,6 @@ size_t scanLiteral(std::string_view line, size_t i, char quote, bool& closedOnLa
     }
   }
   if (i == n - 1 && line[i] == quote) closedOnLast = true;
-  return n;
-}
-
-/// Scans a block comment from `i`; returns the index of the "/" that closes
-/// it, or the line's length when it stays open.
-size_t scanComment(std::string_view line, size_t i) {
-  size_t n = line.size();
-  for (; i + 1 < n; ++i) {
-    if (line[i] == '*' && line[i + 1] == '/') return i + 1;
-  }
   return n;
 }
 
@@ -53,103 +92,90 @@ bool SourceStream::readLine(std::string_view& line) {
   return true;
 }
 
-size_t scanLine(std::string& statement, std::string_view line, size_t start, ScanState& state) {
-  size_t n = line.size();
-  size_t i = start;
-
-  if (state == ScanState::StringLiteral || state == ScanState::CharLiteral) {
-    char quote = state == ScanState::StringLiteral ? '"' : '\'';
-    bool closedOnLast = false;
-    size_t end = scanLiteral(line, i, quote, closedOnLast);
-    if (end < n) {
-      state = ScanState::Code;
-      return end;
-    }
-    if (!closedOnLast) return n;
-    state = ScanState::Code;
-    i = n - 1;
-  } else if (state == ScanState::BlockComment) {
-    size_t end = scanComment(line, i);
-    if (end < n) state = ScanState::Code;
-    return end;
+size_t SourceStream::closeComment(std::string_view& line, size_t from, bool& crossedLines) {
+  // "*/" never spans a line break, so the first one in the rest of the text
+  // is the first one that a scan line by line would meet.
+  size_t lineStart = static_cast<size_t>(line.data() - text_.data());
+  size_t close = text_.find("*/", lineStart + from);
+  crossedLines = false;
+  if (close == std::string_view::npos) {
+    position_ = text_.size();
+    return std::string_view::npos;
   }
-
-  // Code: every character but the last has a look-ahead of one.
-  while (i + 1 < n) {
-    char c = line[i];
-    if (c == '"' || c == '\'') {
-      bool closedOnLast = false;
-      size_t end = scanLiteral(line, i + 1, c, closedOnLast);
-      if (end < n) {
-        i = end + 1;
-        continue;
-      }
-      if (!closedOnLast) {
-        state = c == '"' ? ScanState::StringLiteral : ScanState::CharLiteral;
-        return n;
-      }
-      i = n - 1;
-      break;
-    }
-    if (c == '/') {
-      char following = line[i + 1];
-      if (following == '*') {
-        size_t end = scanComment(line, i + 2);
-        if (end >= n) {
-          state = ScanState::BlockComment;
-          return n;
-        }
-        i = end + 1;
-        continue;
-      }
-      if (following == '/') {
-        state = ScanState::Code;
-        return n;
-      }
-      // The character after a "/" is copied without being looked at.
-      statement += c;
-      statement += following;
-      i += 2;
-      continue;
-    }
-    statement += c;
-    if (isTerminator(c)) {
-      state = ScanState::Complete;
-      return i;
-    }
-    ++i;
-  }
-
-  // The last character of the line, unless the character before it took it
-  // along, is copied as it is: it can only end the statement, never open a
-  // literal or a comment.
-  if (i + 1 == n) {
-    char c = line[i];
-    statement += c;
-    if (isTerminator(c)) state = ScanState::Complete;
-  }
-  return n;
+  if (close + 1 < lineStart + line.size()) return close + 1 - lineStart;
+  crossedLines = true;
+  size_t start = text_.rfind('\n', close) + 1;  // npos + 1 is 0
+  position_ = start;
+  readLine(line);
+  return close + 1 - start;
 }
 
 bool readStatement(SourceStream& input, std::string& statement, std::string_view& line) {
   statement.clear();
   ScanState state = ScanState::Code;
-  for (;;) {
+  for (;; line = std::string_view(), appendCharacter(statement, ' ')) {
     if (line.empty() && !input.readLine(line)) return false;
-    size_t index = line.size();
-    if (!line.empty()) {
-      index = scanLine(statement, line, 0, state);
-      while (state != ScanState::Complete && index + 1 < line.size()) {
-        index = scanLine(statement, line, index + 1, state);
+    size_t n = line.size();
+    if (n == 0) continue;
+    size_t i = 0;
+    if (state != ScanState::Code) {
+      // A literal left open by the previous line goes on here.
+      char quote = state == ScanState::StringLiteral ? '"' : '\'';
+      bool closedOnLast = false;
+      i = scanLiteral(line, 0, quote, closedOnLast) + 1;
+      if (i > n && !closedOnLast) continue;
+      state = ScanState::Code;
+      if (i > n) i = n - 1;
+    }
+    // Code: every character but the last has a look-ahead of one.
+    for (;;) {
+      size_t last = n - 1;
+      size_t j = i < last ? copyCode(statement, line, i, last) : i;
+      if (j >= last) {
+        // The last character of the line, unless the character before it
+        // took it along, is copied as it is: it can only end the statement.
+        if (j > last) break;
+        appendCharacter(statement, line[last]);
+        if (!isTerminator(line[last])) break;
+        line = std::string_view();
+        return true;
       }
+      char c = line[j];
+      if (isTerminator(c)) {
+        statement += c;
+        line.remove_prefix(j + 1);
+        return true;
+      }
+      if (c == '"' || c == '\'') {
+        bool closedOnLast = false;
+        size_t end = scanLiteral(line, j + 1, c, closedOnLast);
+        if (end < n) {
+          i = end + 1;
+          continue;
+        }
+        if (closedOnLast) {
+          i = last;
+          continue;
+        }
+        state = c == '"' ? ScanState::StringLiteral : ScanState::CharLiteral;
+        break;
+      }
+      char following = line[j + 1];
+      if (following == '*') {
+        bool crossedLines = false;
+        size_t end = input.closeComment(line, j + 2, crossedLines);
+        if (end == std::string_view::npos) return false;
+        if (crossedLines) appendCharacter(statement, ' ');
+        n = line.size();
+        i = end + 1;
+        continue;
+      }
+      if (following == '/') break;
+      // The character after a "/" is copied without being looked at.
+      statement += c;
+      appendCharacter(statement, following);
+      i = j + 2;
     }
-    if (state == ScanState::Complete) {
-      line.remove_prefix(index + 1 < line.size() ? index + 1 : line.size());
-      collapseSpaces(statement);
-      return true;
-    }
-    line = std::string_view();
-    statement += ' ';
   }
 }
 

@@ -15,6 +15,11 @@ class SourceStream {
   explicit SourceStream(std::string_view text);
   /// The next line without its line end; false when the text is exhausted.
   bool readLine(std::string_view& line);
+  /// Finds the "*/" that closes a comment, from index `from` of `line` (a
+  /// view into this text) on; when it lies on a later line, makes `line`
+  /// that line and sets `crossedLines`. Returns the index of its "/" in
+  /// `line`, or npos when the text ends first.
+  size_t closeComment(std::string_view& line, size_t from, bool& crossedLines);
 
  private:
   std::string_view text_;
@@ -27,11 +32,6 @@ class SourceStream {
 /// current line between calls (empty for a new file). False when the input
 /// ends before a terminator; the unfinished text is then dropped.
 bool readStatement(SourceStream& input, std::string& statement, std::string_view& line);
-
-/// Scans `line` from `start` in `state`, appends what survives to
-/// `statement`, and returns the index of the last character consumed, or the
-/// line's length when the whole rest was consumed.
-size_t scanLine(std::string& statement, std::string_view line, size_t start, ScanState& state);
 
 /// Trims whitespace at both ends and turns every inner run of whitespace
 /// into one blank, in place.

@@ -22,6 +22,9 @@ class DirectoryLister {
   const std::string& name() const { return entries_[current_].name; }
   /// True when the current entry is a directory (links followed).
   bool isDirectory() const { return entries_[current_].isDirectory; }
+  /// True when the listing itself reported the current entry as a regular
+  /// file, which saves a status query; false when it did not tell.
+  bool knownRegularFile() const { return entries_[current_].regularFile; }
 
   /// The argument at first; after first(), the directory that the entries
   /// live in. Entry paths are entryDir + separator + name().
@@ -32,6 +35,7 @@ class DirectoryLister {
     std::string name;
     bool isDirectory;
     bool typeUnknown;  // the listing did not tell whether it is a directory
+    bool regularFile;  // the listing reported a regular file
   };
   std::vector<Entry> entries_;
   size_t current_ = 0;

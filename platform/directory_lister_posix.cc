@@ -1,9 +1,10 @@
-#include "platform/directory_lister.h"
-
 #include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
 
+#include "platform/directory_lister.h"
 #include "platform/file_system.h"
 
 namespace {
@@ -54,7 +55,7 @@ bool DirectoryLister::first() {
     entryDir = resolved.substr(0, cut);
     if (pathExists(resolved)) {
       // A file (or anything else that exists) lists itself.
-      entries_.push_back({last, ::isDirectory(resolved), false});
+      entries_.push_back({last, ::isDirectory(resolved), false, false});
       return true;
     }
     if (!hasWildcard(last)) return false;
@@ -62,8 +63,12 @@ bool DirectoryLister::first() {
     directory = entryDir.empty() ? std::string("/") : entryDir;
   }
 
-  DIR* stream = opendir(directory.c_str());
-  if (!stream) return false;
+  int fd = openPath(directory, O_RDONLY | O_DIRECTORY);
+  DIR* stream = fd < 0 ? nullptr : fdopendir(fd);
+  if (!stream) {
+    if (fd >= 0) close(fd);
+    return false;
+  }
   while (dirent* entry = readdir(stream)) {
     if (isDotEntry(entry->d_name)) continue;
     if (!wildcard.empty() && !matchesWildcard(entry->d_name, wildcard)) continue;
@@ -71,7 +76,7 @@ bool DirectoryLister::first() {
     // file systems that do not report types are asked directly.
     bool directory = entry->d_type == DT_DIR;
     bool unknown = entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN;
-    entries_.push_back({entry->d_name, directory, unknown});
+    entries_.push_back({entry->d_name, directory, unknown, entry->d_type == DT_REG});
   }
   closedir(stream);
   if (entries_.empty()) return false;
@@ -79,7 +84,8 @@ bool DirectoryLister::first() {
   std::sort(entries_.begin(), entries_.end(),
             [](const Entry& a, const Entry& b) { return a.name < b.name; });
   for (Entry& entry : entries_) {
-    if (entry.typeUnknown) entry.isDirectory = ::isDirectory(directory + kPathSeparator + entry.name);
+    if (entry.typeUnknown)
+      entry.isDirectory = ::isDirectory(directory + kPathSeparator + entry.name);
   }
   return true;
 }

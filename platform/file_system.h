@@ -20,6 +20,9 @@ bool isDirectory(const std::string& path);
 /// True when `path` is a regular file, following symbolic links.
 bool isRegularFile(const std::string& path);
 
+/// open(2) of `path`, also beyond the system's path length limit; -1 on failure.
+int openPath(const std::string& path, int flags);
+
 /// Device and inode of a directory, to notice a directory entered twice.
 struct FileIdentity {
   uint64_t device = 0;

@@ -1,11 +1,54 @@
-#include "platform/file_system.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <vector>
+
+#include "platform/file_system.h"
+
+namespace {
+
+/// Full paths have no length limit, but the system refuses one of PATH_MAX
+/// bytes or more. Such a path is reached from a directory opened one
+/// stretch of components at a time: `fd` is that directory (AT_FDCWD for a
+/// short path) and `rest` the part to name relative to it.
+class Anchor {
+ public:
+  explicit Anchor(const std::string& path) : rest_(path) {
+    constexpr size_t kStretch = PATH_MAX / 2;
+    while (rest_.size() >= PATH_MAX) {
+      size_t cut = rest_.rfind('/', kStretch);
+      if (cut == std::string::npos || cut == 0) cut = rest_.find('/', 1);
+      if (cut == std::string::npos) return;  // one component too long: refused below
+      std::string stretch = rest_.substr(0, cut);
+      int next = openat(fd_, stretch.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+      if (fd_ != AT_FDCWD) close(fd_);
+      fd_ = next;
+      if (fd_ < 0) return;
+      rest_.erase(0, cut + 1);
+    }
+  }
+  ~Anchor() {
+    if (fd_ >= 0) close(fd_);
+  }
+  Anchor(const Anchor&) = delete;
+  Anchor& operator=(const Anchor&) = delete;
+
+  int fd() const { return fd_; }
+  const char* rest() const { return rest_.c_str(); }
+  /// stat (following links) or lstat of the path.
+  bool status(struct stat& status, bool followLinks) const {
+    return fd_ != -1 && fstatat(fd_, rest(), &status, followLinks ? 0 : AT_SYMLINK_NOFOLLOW) == 0;
+  }
+
+ private:
+  int fd_ = AT_FDCWD;
+  std::string rest_;
+};
+
+}  // namespace
 
 std::string fullPath(std::string_view path) {
   std::string joined;
@@ -44,22 +87,28 @@ std::string fullPath(std::string_view path) {
 
 bool pathExists(const std::string& path) {
   struct stat status;
-  return lstat(path.c_str(), &status) == 0;
+  return Anchor(path).status(status, false);
 }
 
 bool isDirectory(const std::string& path) {
   struct stat status;
-  return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+  return Anchor(path).status(status, true) && S_ISDIR(status.st_mode);
 }
 
 bool isRegularFile(const std::string& path) {
   struct stat status;
-  return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+  return Anchor(path).status(status, true) && S_ISREG(status.st_mode);
+}
+
+int openPath(const std::string& path, int flags) {
+  Anchor anchor(path);
+  if (anchor.fd() == -1) return -1;
+  return openat(anchor.fd(), anchor.rest(), flags | O_CLOEXEC);
 }
 
 bool fileIdentity(const std::string& path, FileIdentity& identity) {
   struct stat status;
-  if (stat(path.c_str(), &status) != 0) return false;
+  if (!Anchor(path).status(status, true)) return false;
   identity.device = status.st_dev;
   identity.inode = status.st_ino;
   return true;
@@ -67,18 +116,23 @@ bool fileIdentity(const std::string& path, FileIdentity& identity) {
 
 bool readWholeFile(const std::string& path, std::string& contents) {
   contents.clear();
-  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  int fd = openPath(path, O_RDONLY);
   if (fd < 0) return false;
   struct stat status;
-  if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
-    contents.reserve(static_cast<size_t>(status.st_size));
-  }
-  char chunk[1 << 16];
+  bool regular = fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+  // A regular file comes in one read: asking for a byte more than its size
+  // makes the short count tell its end without another call.
+  constexpr size_t kChunk = 1 << 16;
+  size_t want = regular ? static_cast<size_t>(status.st_size) + 1 : kChunk;
+  size_t used = 0;
   bool ok = true;
   for (;;) {
-    ssize_t got = read(fd, chunk, sizeof chunk);
+    contents.resize(used + want);
+    ssize_t got = read(fd, &contents[used], want);
     if (got > 0) {
-      contents.append(chunk, static_cast<size_t>(got));
+      used += static_cast<size_t>(got);
+      if (regular && static_cast<size_t>(got) < want) break;
+      want = kChunk;
     } else if (got == 0) {
       break;
     } else if (errno != EINTR) {
@@ -87,6 +141,6 @@ bool readWholeFile(const std::string& path, std::string& contents) {
     }
   }
   close(fd);
-  if (!ok) contents.clear();
+  contents.resize(ok ? used : 0);
   return ok;
 }

@@ -1,5 +1,7 @@
 #include "publish/html_table_writer.h"
 
+#include <string_view>
+
 #include "app/scan_context.h"
 #include "model/class_list.h"
 #include "model/inclusion.h"
@@ -89,11 +91,14 @@ void HtmlTableWriter::writeTable() {
   out_ << "<table id='gradient-style' summary='display' ellspacing='0' width='100%'  >\n"
           "<thead>\n<tr>\n<th scope='col'>Package</th> \n";
   if (withType) out_ << "<th scope='col'>Type</th> \n";
+  // The footer spans exactly the header's columns (the home link all but the
+  // last): DataTables maps footer cells onto columns and stops with a script
+  // error on a footer wider than the header.
+  std::string_view footerSpan = withType ? "4" : "3";
   out_ << "<th scope='col'>Name</th> \n<th scope='col'>Modifiers</th> \n"
-          "<th scope='col'>Filename</th> \n</tr>\n</thead>\n<tfoot>\n<tr>\n<td colspan='5'>"
-          "<a href=\""
-       << kHomePage << "\"> Quillmoor - Tavrin </a></td><td>" << formatDate("%d-%h-%Y")
-       << "</td> \n</tr> \n</tfoot> \n<tbody>\n";
+          "<th scope='col'>Filename</th> \n</tr>\n</thead>\n<tfoot>\n<tr>\n<td colspan='"
+       << footerSpan << "'><a href=\"" << kHomePage << "\"> Quillmoor - Tavrin </a></td><td>"
+       << formatDate("%d-%h-%Y") << "</td> \n</tr> \n</tfoot> \n<tbody>\n";
 
   std::string sharedPath = commonFilePrefix(classes_);
   size_t separator = sharedPath.rfind(kPathSeparator);

@@ -14,10 +14,14 @@ enum OutputStyle : int32_t {
   GraphViz = 5,
 };
 
-/// One literal text per style 0 to 4; GraphViz never indexes a row.
+/// One literal text per style 0 to 4. GraphViz has no row of its own; a
+/// publisher that draws tree lines while the style is GraphViz (a text or
+/// HTML publisher after -z) gets empty texts rather than reading past it.
 struct StyleRow {
   std::string_view text[5];
-  std::string_view operator[](OutputStyle style) const { return text[style]; }
+  std::string_view operator[](OutputStyle style) const {
+    return style >= Graphics && style < GraphViz ? text[style] : std::string_view();
+  }
 };
 
 extern const StyleRow TreeHeader;      ///< written once before the first tree line

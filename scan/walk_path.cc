@@ -54,7 +54,7 @@ int walk(const std::string& path, ScanContext& context, std::vector<FileIdentity
     bool longEnough = false;
     bool isJava = hasJavaExtension(entryPath, longEnough);
     if (!longEnough) continue;
-    if (!isRegularFile(entryPath)) {
+    if (!lister.knownRegularFile() && !isRegularFile(entryPath)) {
       Log().stream() << "Invalid file " << entryPath;
       continue;
     }

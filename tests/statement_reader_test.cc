@@ -2,17 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
+#include "tests/statement_reader_reference.h"
+
 namespace {
 
-std::vector<std::string> statementsOf(const std::string& source) {
+using Reader = bool (*)(SourceStream&, std::string&, std::string_view&);
+
+std::vector<std::string> statementsOf(const std::string& source, Reader read = readStatement) {
   SourceStream input(source);
   std::string_view line;
   std::string statement;
   std::vector<std::string> result;
-  while (readStatement(input, statement, line)) result.push_back(statement);
+  while (read(input, statement, line)) result.push_back(statement);
   return result;
 }
 
@@ -31,7 +36,8 @@ TEST_P(StatementReaderTest, YieldsStatements) {
 const ReaderCase kReaderCases[] = {
     {"two on one line", "int a; int b;\n", {"int a;", "int b;"}},
     {"header over two lines", "public class Foo\n{\n", {"public class Foo {"}},
-    {"runs of blanks and tabs", "public \t class Foo  extends Bar {\n",
+    {"runs of blanks and tabs",
+     "public \t class Foo  extends Bar {\n",
      {"public class Foo extends Bar {"}},
     {"blank and comment lines", "\n// only a comment\nint a;\n", {"int a;"}},
     {"terminators inside a string", "String s = \"a;{}\";\n", {"String s = ;"}},
@@ -39,7 +45,8 @@ const ReaderCase kReaderCases[] = {
     {"escaped quote", "x = \"a\\\"b\";\n", {"x = ;"}},
     {"doubled backslash escapes the quote", "x = \"a\\\\\"\";\n", {"x = ;"}},
     {"block comment across lines", "/* one\ntwo */ class A {\n", {"class A {"}},
-    {"comment opened after a terminator", "int a; /* open\nclose */ int b;\n",
+    {"comment opened after a terminator",
+     "int a; /* open\nclose */ int b;\n",
      {"int a;", "int b;"}},
     {"division", "a = b / c;\n", {"a = b / c;"}},
     {"terminator after a slash does not end", "a = b /;\nc;\n", {"a = b /; c;"}},
@@ -54,6 +61,15 @@ const ReaderCase kReaderCases[] = {
     {"string open across lines", "s = \"one\ntwo\"; t;\n", {"s = ;", "t;"}},
     {"slash star slash does not close", "/*/ x; */ y;\n", {"y;"}},
     {"high bytes pass through", "class \xC3\xA9t\xC3\xA9 {\n", {"class \xC3\xA9t\xC3\xA9 {"}},
+    {"comment closed on the same line adds no blank", "a/* x */b;\n", {"ab;"}},
+    {"comment across lines adds one blank", "a/* x\n\n y */b;\n", {"a b;"}},
+    {"star at a line end and slash on the next do not close", "a /* *\n/ b; */ c;\n", {"a c;"}},
+    {"comment opened by the last two characters", "a /*\n*/ b;\n", {"a b;"}},
+    {"comment open at the end of the text", "a; b /* c;\n", {"a;"}},
+    {"slash star slash star slash closes", "/**/ a;\n", {"a;"}},
+    {"comment closed by the last character", "a /* x */\nb;\n", {"a b;"}},
+    {"crlf lines inside a comment", "a /* x\r\n y */ b;\r\n", {"a b;"}},
+    {"brace after a slash in a comment's tail", "/* x */ a /{ b;\n", {"a /{ b;"}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, StatementReaderTest, testing::ValuesIn(kReaderCases),
@@ -72,6 +88,38 @@ TEST(CollapseSpacesTest, TrimsAndCollapsesEveryWhitespaceKind) {
   EXPECT_EQ(collapseSpaces(blank), "");
   std::string high = "a\xA0 b";
   EXPECT_EQ(collapseSpaces(high), "a\xA0 b");
+}
+
+// Random sources from fragments that meet every rule of the reader:
+// quotes, escapes, both comment kinds, terminators, slashes before them,
+// line ends with and without carriage returns, and blanks of every kind.
+class RandomSources {
+ public:
+  std::string next() {
+    std::string text;
+    for (size_t n = below(40); n > 0; --n) text += kFragments[below(kFragments.size())];
+    return text;
+  }
+
+ private:
+  size_t below(size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random_); }
+
+  const std::vector<std::string> kFragments = {
+      "a",  "Zq", " ", "\t", "\n", "\r\n", "\r", "\"", "'",  "\\", "/",    "*",    "/*",
+      "*/", "//", ";", "{",  "}",  "/;",   "/{", "x;", "\v", "\f", "/**/", "\\\"", "\xc3"};
+  std::mt19937 random_{20260610};
+};
+
+TEST(StatementReaderTest, AgreesWithLineByLineReaderOnRandomSources) {
+  RandomSources sources;
+  size_t statements = 0;
+  for (int round = 0; round < 20000 && !HasFailure(); ++round) {
+    std::string source = sources.next();
+    std::vector<std::string> fast = statementsOf(source);
+    ASSERT_EQ(statementsOf(source, referenceReadStatement), fast) << '"' << source << '"';
+    statements += fast.size();
+  }
+  EXPECT_GT(statements, 20000u);
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 #include "test_support.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -45,6 +48,37 @@ RunResult runKintree(const std::string& arguments, const std::string& directory)
   RunResult result;
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   result.out = readFile(out);
+  result.err = readFile(err);
+  return result;
+}
+
+MeasuredRun runKintreeMeasured(const std::vector<std::string>& arguments,
+                               const std::string& directory, const std::string& outputPath) {
+  TempDir capture;
+  std::string err = capture.path() + "/err";
+  std::vector<std::string> words{KINTREE_BINARY};
+  words.insert(words.end(), arguments.begin(), arguments.end());
+  std::vector<char*> argv;
+  for (std::string& word : words) argv.push_back(word.data());
+  argv.push_back(nullptr);
+
+  MeasuredRun result;
+  pid_t child = fork();
+  if (child == 0) {
+    int out = open(outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    int errors = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (out < 0 || errors < 0 || chdir(directory.c_str()) != 0) _exit(127);
+    dup2(out, 1);
+    dup2(errors, 2);
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
+  int raw = 0;
+  struct rusage usage {};
+  if (child > 0 && wait4(child, &raw, 0, &usage) == child) {
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+    result.peakKilobytes = usage.ru_maxrss;
+  }
   result.err = readFile(err);
   return result;
 }

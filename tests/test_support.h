@@ -2,6 +2,7 @@
 #define KINTREE_TESTS_TEST_SUPPORT_H_
 
 #include <string>
+#include <vector>
 
 /// A fresh, empty directory for one test, removed with the object.
 class TempDir {
@@ -25,6 +26,19 @@ struct RunResult {
 
 /// Runs the built kintree with `arguments` (shell-quoted here) in `directory`.
 RunResult runKintree(const std::string& arguments, const std::string& directory = ".");
+
+/// A run whose standard output goes to a file (or /dev/null), measured.
+struct MeasuredRun {
+  std::string err;
+  int status = -1;         ///< exit status, or 128 + signal when killed
+  long peakKilobytes = 0;  ///< the child's peak resident memory
+};
+
+/// Runs the built kintree with `arguments` (no shell involved) in
+/// `directory`, standard output to `outputPath`.
+MeasuredRun runKintreeMeasured(const std::vector<std::string>& arguments,
+                               const std::string& directory,
+                               const std::string& outputPath = "/dev/null");
 
 /// The whole contents of a file; empty when it cannot be read.
 std::string readFile(const std::string& path);

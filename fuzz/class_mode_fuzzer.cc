@@ -1,0 +1,31 @@
+// One arbitrary Java file through declaration extraction, the class list and
+// every publisher, then a whole run over the same file: the model keeps its
+// invariants, every descent ends, and the summary counts what was recorded.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "app/scan_context.h"
+#include "fuzz/fuzz_support.h"
+#include "parse/parse_file.h"
+#include "platform/output.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  std::string path = writeInput(data, size);
+  size_t records = 0;
+  {
+    Output memory;
+    ScanContext context(memory);
+    context.logLevel = 4;  // the declaration dumps too
+    parseFile(path, context.classes, context);
+    checkClassList(context.classes);
+    records = context.classes.size();
+    publishAll(context);
+  }
+  RunOutcome run = runCaptured({"-x", path});
+  require(run.summarised, "the run wrote no summary line");
+  require(run.filesRead == 1, "the summary miscounts the files");
+  require(run.classes == static_cast<long>(records), "the summary miscounts the records");
+  require(run.status == static_cast<int>(records), "the run returned another count");
+  return 0;
+}

@@ -1,0 +1,35 @@
+// Arbitrary bytes through the statement reader: every statement it returns
+// is finished, normalised and made of input bytes, and the reading ends.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "fuzz/fuzz_support.h"
+#include "parse/statement_reader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  std::string_view text(reinterpret_cast<const char*>(data), size);
+  SourceStream input(text);
+  std::string_view line;
+  std::string statement;
+  size_t statements = 0;
+  size_t terminators = 0;
+  for (char c : text) terminators += c == ';' || c == '{' || c == '}';
+  while (readStatement(input, statement, line)) {
+    // Each statement consumes at least its own terminator.
+    require(++statements <= terminators, "more statements than terminators");
+    require(!statement.empty(), "an empty statement");
+    char last = statement.back();
+    require(last == ';' || last == '{' || last == '}', "a statement without its terminator");
+    require(statement.front() != ' ', "a statement with a leading blank");
+    for (size_t i = 0; i < statement.size(); ++i) {
+      require(statement[i] == ' ' || !isJavaSpace(statement[i]), "whitespace other than a blank");
+      require(i == 0 || statement[i] != ' ' || statement[i - 1] != ' ', "two blanks in a row");
+    }
+    std::string again = statement;
+    require(collapseSpaces(again) == statement, "collapsing twice changed the statement");
+    require(line.size() <= size, "the line buffer grew beyond the input");
+  }
+  return 0;
+}

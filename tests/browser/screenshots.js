@@ -1,0 +1,49 @@
+#!/usr/bin/env node
+// Writes docs/html-tree.png, docs/html-dtree.png and docs/html-table.png:
+// the three HTML pages of examples/ as headless chromium shows them. The
+// dtree page is drawn by the test double of the dtree library (the library
+// itself is not packaged), so its tree has bullets instead of folder icons.
+//   node tests/browser/screenshots.js [output directory]
+'use strict';
+
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const { repoRoot, runKintree, launchBrowser, openPage } = require('./lib/harness');
+
+const pages = [
+  { file: 'html-tree.png', args: ['-h'], viewport: { width: 980, height: 420 } },
+  { file: 'html-dtree.png', args: ['-j'], viewport: { width: 640, height: 480 }, dtreeDouble: true },
+  { file: 'html-table.png', args: ['-T', '-I'], viewport: { width: 900, height: 560 } },
+];
+
+async function main() {
+  const outDir = path.resolve(process.argv[2] || path.join(repoRoot, 'docs'));
+  fs.mkdirSync(outDir, { recursive: true });
+  // A short, fixed source path keeps the file columns readable and the
+  // pictures the same from one checkout to another.
+  const demo = path.join(os.tmpdir(), 'kintree-demo');
+  fs.rmSync(demo, { recursive: true, force: true });
+  fs.cpSync(path.join(repoRoot, 'examples'), path.join(demo, 'examples'), { recursive: true });
+
+  const browser = await launchBrowser();
+  try {
+    for (const spec of pages) {
+      const html = runKintree([...spec.args, 'examples'], { cwd: demo });
+      const { page, log, context } = await openPage(browser, html, spec);
+      const problems = [...log.pageErrors, ...log.consoleErrors, ...log.unexpected];
+      if (problems.length) throw new Error(`${spec.file}: the page did not load cleanly:\n${problems.join('\n')}`);
+      await page.screenshot({ path: path.join(outDir, spec.file), fullPage: true });
+      await context.close();
+      console.log(`wrote ${path.join(outDir, spec.file)}`);
+    }
+  } finally {
+    await browser.close();
+    fs.rmSync(demo, { recursive: true, force: true });
+  }
+}
+
+main().catch((error) => {
+  console.error(error.message);
+  process.exit(1);
+});
