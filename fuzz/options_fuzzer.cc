@@ -5,6 +5,7 @@
 // with a status that its summary explains.
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -55,7 +56,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   RunOutcome run = runCaptured(arguments);
   bool answered = false;  // --help and --version end the run at once
   for (const std::string& argument : arguments) {
-    answered = answered || argument == "--help" || argument == "--version";
+    // The tool sees each argument up to its first NUL, as argv holds it.
+    const char* seen = argument.c_str();
+    answered = answered || std::strcmp(seen, "--help") == 0 || std::strcmp(seen, "--version") == 0;
   }
   if (run.summarised) {
     require(run.classes == run.status, "the status differs from the summary");

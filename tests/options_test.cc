@@ -333,4 +333,23 @@ TEST_F(RunTest, LostStandardOutputIsAnError) {
 }
 #endif
 
+// Dumps go to standard output and warnings to standard error; on one pipe
+// they must arrive in the order the run made them.
+TEST_F(RunTest, DumpsAndWarningsKeepCallOrderOnOnePipe) {
+  dir.write("A.java", "class A {}\nclass A {}\n");
+  std::string both = dir.path() + "/both.txt";
+  std::string command =
+      "cd '" + dir.path() + "' && '" KINTREE_BINARY "' -t -l=4 A.java >'" + both + "' 2>&1";
+  ASSERT_EQ(0, std::system(("(" + command + ") || true").c_str()));
+  std::ifstream in(both);
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string dump =
+      "class A {\n  Modifiers       =\n  classOrInterface=class\n  name            =A\n"
+      "  generic         =\n  extends         =\n  implements      =\n";
+  EXPECT_EQ(dump + "\x1b[01;32m Warning Duplicate class=A\n File " + dir.path() +
+                "/A.java\n  and " + dir.path() + "/A.java\x1b[00m \n" + dump +
+                "kintree - Files read:1 classes extracted:1\n\n",
+            text);
+}
+
 }  // namespace

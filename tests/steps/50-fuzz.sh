@@ -1,6 +1,8 @@
 # Runs each libFuzzer target of fuzz/ for a bounded time, seeded from the
 # examples and the whole-run fixtures, after replaying the inputs kept in
-# fuzz/regressions/<target>/. KINTREE_FUZZ_SECONDS sets the time per target.
+# fuzz/regressions/<target>/. KINTREE_FUZZ_SECONDS sets the time per target;
+# the mutations start from a fixed seed (KINTREE_FUZZ_SEED) so a run can be
+# repeated.
 need_packages cmake clang-14 libclang-rt-14-dev
 
 echo "== build and run the fuzz targets"
@@ -33,7 +35,7 @@ for target in statement_reader class_mode import_mode options; do
       { tail -40 "$fuzz_work/$target.replay.log"; exit 1; }
   fi
   echo "== fuzz $target for ${fuzz_seconds}s"
-  "$binary" -max_total_time="$fuzz_seconds" -timeout=25 -rss_limit_mb=2560 -max_len=8192 \
+  "$binary" -seed="${KINTREE_FUZZ_SEED:-1}" -max_total_time="$fuzz_seconds" -timeout=25 -rss_limit_mb=2560 -max_len=8192 \
     -print_final_stats=1 -artifact_prefix="$fuzz_work/artifacts/$target-" \
     "$fuzz_work/$target" >"$fuzz_work/$target.log" 2>&1 ||
     { tail -60 "$fuzz_work/$target.log"; echo "== $target found a fault; input in $fuzz_work/artifacts"; exit 1; }

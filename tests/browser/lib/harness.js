@@ -56,8 +56,9 @@ function cdnFile(name) {
   return cdnIndex.get(name);
 }
 
-/// Runs kintree and returns its standard output; the exit status is the
-/// record count, so only a signal or the usage status counts as failure.
+/// Runs kintree and returns its standard output. The exit status is the
+/// record count; the inputs here hold far fewer than 255 records, so 255
+/// means the usage screen or an error.
 function runKintree(args, options = {}) {
   const result = spawnSync(kintreeBin, args, {
     cwd: options.cwd || repoRoot,
