@@ -28,14 +28,14 @@ async function main() {
 
   const browser = await launchBrowser();
   try {
-    for (const spec of pages) {
-      const html = runKintree([...spec.args, 'examples'], { cwd: demo });
-      const { page, log, context } = await openPage(browser, html, spec);
+    for (const shot of pages) {
+      const html = runKintree([...shot.args, 'examples'], { cwd: demo });
+      const { page, log, context } = await openPage(browser, html, shot);
       const problems = [...log.pageErrors, ...log.consoleErrors, ...log.unexpected];
-      if (problems.length) throw new Error(`${spec.file}: the page did not load cleanly:\n${problems.join('\n')}`);
-      await page.screenshot({ path: path.join(outDir, spec.file), fullPage: true });
+      if (problems.length) throw new Error(`${shot.file}: the page did not load cleanly:\n${problems.join('\n')}`);
+      await page.screenshot({ path: path.join(outDir, shot.file), fullPage: true });
       await context.close();
-      console.log(`wrote ${path.join(outDir, spec.file)}`);
+      console.log(`wrote ${path.join(outDir, shot.file)}`);
     }
   } finally {
     await browser.close();
