@@ -12,7 +12,13 @@ windows_suite() {
   cmake -S . -B build-windows -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" >/dev/null &&
     cmake --build build-windows -j"$jobs" &&
-    (cd build-windows && ctest --output-on-failure -j"$jobs")
+    (cd build-windows && {
+      ctest --output-on-failure -j"$jobs" ||
+        # Wine's client link to its server now and then drops under load
+        # ("recvmsg: Connection reset by peer") and takes a test with it; the
+        # failed tests run once more, alone, and must pass then.
+        ctest --rerun-failed --output-on-failure -j1
+    })
 }
 
 # A server that outlives each program, with the prefix's services started
