@@ -53,10 +53,8 @@ size_t copyCode(std::string& statement, std::string_view line, size_t i, size_t 
   return stop;
 }
 
-/// Scans a literal closed by `quote` from `i`; returns the index of its
-/// closing quote, or the line's length when it stays open. A closing quote
-/// that is the line's last character is left to the last-character rule,
-/// which copies it: `closedOnLast` tells.
+}  // namespace
+
 size_t scanLiteral(std::string_view line, size_t i, char quote, bool& closedOnLast) {
   size_t n = line.size();
   closedOnLast = false;
@@ -71,8 +69,6 @@ size_t scanLiteral(std::string_view line, size_t i, char quote, bool& closedOnLa
   if (i == n - 1 && line[i] == quote) closedOnLast = true;
   return n;
 }
-
-}  // namespace
 
 SourceStream::SourceStream(std::string_view text) : text_(text) {}
 

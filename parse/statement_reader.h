@@ -37,6 +37,12 @@ bool readStatement(SourceStream& input, std::string& statement, std::string_view
 /// into one blank, in place.
 std::string& collapseSpaces(std::string& text);
 
+/// Scans a literal closed by `quote` from `i`; returns the index of its
+/// closing quote, or the line's length when it stays open. A closing quote
+/// that is the line's last character is left to the last-character rule,
+/// which copies it: `closedOnLast` tells.
+size_t scanLiteral(std::string_view line, size_t i, char quote, bool& closedOnLast);
+
 /// True for the six ASCII whitespace characters.
 inline bool isJavaSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';

@@ -7,25 +7,6 @@ namespace {
 
 bool isTerminator(char c) { return c == ';' || c == '{' || c == '}'; }
 
-/// Scans a literal closed by `quote` from `i`; returns the index of its
-/// closing quote, or the line's length when it stays open. A closing quote
-/// that is the line's last character is left to the last-character rule,
-/// which copies it: `closedOnLast` tells.
-size_t scanLiteral(std::string_view line, size_t i, char quote, bool& closedOnLast) {
-  size_t n = line.size();
-  closedOnLast = false;
-  while (i + 1 < n) {
-    if (line[i] == quote) return i;
-    if (line[i] == '\\' && line[i + 1] == quote) {
-      i += 2;
-    } else {
-      ++i;
-    }
-  }
-  if (i == n - 1 && line[i] == quote) closedOnLast = true;
-  return n;
-}
-
 /// Scans a block comment from `i`; returns the index of the "/" that closes
 /// it, or the line's length when it stays open.
 size_t scanComment(std::string_view line, size_t i) {
