@@ -215,6 +215,8 @@ bool PublishViz::beginFile(const ClassInfo& root) {
   fileName_ = context_.outPath + root.name + ".gv";
   replaceRegex(fileName_, "[<,>?]", "_");
   if (!outFile.open(fileName_)) {
+    // The message must follow the graphs already written to a shared terminal.
+    out_.flush();
     std::cerr << "Failed to open " << fileName_ << std::endl;
     current_ = &out_;
     return false;
@@ -227,6 +229,7 @@ void PublishViz::endFile() {
   if (!outFile.isOpen()) return;
   outFile << "}\n";
   if (!outFile.close()) {
+    out_.flush();
     std::cerr << "Failed to write " << fileName_ << std::endl;
     context_.writeFailed = true;
   }

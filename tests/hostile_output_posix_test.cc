@@ -130,4 +130,21 @@ TEST_F(HostileValues, SplitGraphIntoAMissingFolder) {
   EXPECT_EQ(run.out.substr(run.out.size() - 2), "}\n");
 }
 
+TEST_F(HostileValues, FailedOpenMessagesStandWhereTheyHappenedInASharedStream) {
+  dir.write("more/C.java", "public class Gamma {}\n");
+  int status = runScript(dir.path(), "\"$K\" -z -Z -O=missing/ src more >both 2>&1");
+  EXPECT_EQ(status, 3);
+  std::string both = readFile(dir.path() + "/both");
+  // Each message comes before the graph that went to standard output in its
+  // place, and after the graph of the root before it.
+  size_t alpha = both.find("Failed to open missing/Alpha.gv\n");
+  size_t alphaGraph = both.find("\"Alpha\" -> \"Hidden\"");
+  size_t gamma = both.find("Failed to open missing/Gamma.gv\n");
+  size_t gammaGraph = both.find("\"Gamma\"\n}");
+  ASSERT_NE(gammaGraph, std::string::npos) << both;
+  EXPECT_LT(alpha, alphaGraph) << both;
+  EXPECT_LT(alphaGraph, gamma) << both;
+  EXPECT_LT(gamma, gammaGraph) << both;
+}
+
 }  // namespace
