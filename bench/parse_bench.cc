@@ -44,8 +44,8 @@ const Corpus& corpus() {
     }
     std::sort(paths.begin(), paths.end());
     for (const std::string& path : paths) {
-      std::string text;
-      loadSource(path, text);
+      std::string buffer;
+      std::string_view text = loadSource(path, buffer);
       c.bytes += text.size();
       SourceStream input(text);
       std::string_view line;
@@ -57,7 +57,7 @@ const Corpus& corpus() {
           c.headers.push_back(statement);
         }
       }
-      c.sources.push_back(std::move(text));
+      c.sources.emplace_back(text);
     }
     return c;
   }();

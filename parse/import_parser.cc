@@ -50,9 +50,7 @@ void writeClassListDump(Output& out, const ClassList& classes) {
 
 void parseImports(const std::string& path, ClassList& classes, ScanContext& context) {
   const uint32_t logLevel = static_cast<uint32_t>(context.logLevel);
-  std::string source;
-  loadSource(path, source);
-  SourceStream input(source);
+  SourceStream input(loadSource(path, context.sourceBuffer));
   std::string_view line;
   std::string statement;
   std::string currentPackage = "none";

@@ -13,8 +13,10 @@ void parseFile(const std::string& path, ClassList& classes, ScanContext& context
   }
 }
 
-void loadSource(const std::string& path, std::string& text) {
-  readWholeFile(path, text);
+std::string_view loadSource(const std::string& path, std::string& buffer) {
+  std::string_view text;
+  readIntoBuffer(path, buffer, text);
   // A byte-order mark is no part of the source text.
-  if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+  return text;
 }

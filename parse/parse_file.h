@@ -2,6 +2,7 @@
 #define KINTREE_PARSE_PARSE_FILE_H_
 
 #include <string>
+#include <string_view>
 
 class ClassList;
 class ScanContext;
@@ -10,8 +11,9 @@ class ScanContext;
 /// declarations by default, imports once -M set an import level.
 void parseFile(const std::string& path, ClassList& classes, ScanContext& context);
 
-/// Reads a source file into `text`, without a leading UTF-8 byte-order mark.
-/// `text` is empty when the file cannot be read.
-void loadSource(const std::string& path, std::string& text);
+/// Reads a source file into `buffer` (see readIntoBuffer) and returns a view
+/// of its text without a leading UTF-8 byte-order mark; empty when the file
+/// cannot be read.
+std::string_view loadSource(const std::string& path, std::string& buffer);
 
 #endif  // KINTREE_PARSE_PARSE_FILE_H_

@@ -34,23 +34,31 @@ void appendCharacter(std::string& statement, char c) {
 /// Copies plain code from `line[i]` up to `limit` or the next special byte,
 /// whitespace collapsed; returns the index where it stopped.
 size_t copyCode(std::string& statement, std::string_view line, size_t i, size_t limit) {
-  size_t stop = i;
-  while (stop < limit && kByteClass[static_cast<unsigned char>(line[stop])] != kSpecial) ++stop;
-  size_t old = statement.size();
-  statement.resize(old + (stop - i));
-  char* base = &statement[0];
-  char* out = base + old;
-  bool afterSpace = old == 0 || base[old - 1] == ' ';
-  for (; i < stop; ++i) {
-    char c = line[i];
-    bool space = kByteClass[static_cast<unsigned char>(c)] == kSpace;
-    // Written always, kept unless it is a second blank in a row.
-    *out = space ? ' ' : c;
-    out += !(space && afterSpace);
-    afterSpace = space;
+  // The copy goes in stretches of bounded length: the room made for a
+  // stretch is filled before it is known where the code stops, and a bound
+  // keeps that unused room from growing with the rest of a long line.
+  constexpr size_t kStretch = 256;
+  while (i < limit) {
+    size_t end = limit - i > kStretch ? i + kStretch : limit;
+    size_t old = statement.size();
+    statement.resize(old + (end - i));
+    char* base = &statement[0];
+    char* out = base + old;
+    bool afterSpace = old == 0 || base[old - 1] == ' ';
+    for (; i < end; ++i) {
+      char c = line[i];
+      ByteClass kind = kByteClass[static_cast<unsigned char>(c)];
+      if (kind == kSpecial) break;
+      bool space = kind == kSpace;
+      // Written always, kept unless it is a second blank in a row.
+      *out = space ? ' ' : c;
+      out += !(space && afterSpace);
+      afterSpace = space;
+    }
+    statement.resize(static_cast<size_t>(out - base));
+    if (i < end) break;
   }
-  statement.resize(static_cast<size_t>(out - base));
-  return stop;
+  return i;
 }
 
 }  // namespace

@@ -49,4 +49,10 @@ bool fileIdentity(const std::string& path, FileIdentity& identity);
 /// cannot be opened or read, in which case `contents` is empty.
 bool readWholeFile(const std::string& path, std::string& contents);
 
+/// Reads the whole file to the front of `buffer` and makes `text` a view of
+/// it; `buffer` only grows, so a run over many files allocates and clears
+/// memory for the largest of them alone. False when the file cannot be
+/// opened or read, in which case `text` is empty.
+bool readIntoBuffer(const std::string& path, std::string& buffer, std::string_view& text);
+
 #endif  // KINTREE_PLATFORM_FILE_SYSTEM_H_

@@ -114,8 +114,8 @@ bool fileIdentity(const std::string& path, FileIdentity& identity) {
   return true;
 }
 
-bool readWholeFile(const std::string& path, std::string& contents) {
-  contents.clear();
+bool readIntoBuffer(const std::string& path, std::string& buffer, std::string_view& text) {
+  text = std::string_view();
   int fd = openPath(path, O_RDONLY);
   if (fd < 0) return false;
   struct stat status;
@@ -127,8 +127,8 @@ bool readWholeFile(const std::string& path, std::string& contents) {
   size_t used = 0;
   bool ok = true;
   for (;;) {
-    contents.resize(used + want);
-    ssize_t got = read(fd, &contents[used], want);
+    if (buffer.size() < used + want) buffer.resize(used + want);
+    ssize_t got = read(fd, &buffer[used], want);
     if (got > 0) {
       used += static_cast<size_t>(got);
       if (regular && static_cast<size_t>(got) < want) break;
@@ -141,6 +141,14 @@ bool readWholeFile(const std::string& path, std::string& contents) {
     }
   }
   close(fd);
-  contents.resize(ok ? used : 0);
+  if (ok) text = std::string_view(buffer.data(), used);
+  return ok;
+}
+
+bool readWholeFile(const std::string& path, std::string& contents) {
+  contents.clear();
+  std::string_view text;
+  bool ok = readIntoBuffer(path, contents, text);
+  contents.resize(text.size());  // the file's bytes stand at the front
   return ok;
 }

@@ -48,17 +48,30 @@ bool fileIdentity(const std::string& path, FileIdentity& identity) {
   return true;
 }
 
-bool readWholeFile(const std::string& path, std::string& contents) {
-  contents.clear();
+bool readIntoBuffer(const std::string& path, std::string& buffer, std::string_view& text) {
+  text = std::string_view();
   // Binary mode: the statement reader takes line ends apart itself, and a
   // stray Ctrl-Z byte must not end the text early.
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return false;
-  char chunk[1 << 16];
-  size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) contents.append(chunk, got);
+  constexpr size_t kChunk = 1 << 16;
+  size_t used = 0;
+  for (;;) {
+    if (buffer.size() < used + kChunk) buffer.resize(used + kChunk);
+    size_t got = std::fread(&buffer[used], 1, kChunk, file);
+    used += got;
+    if (got < kChunk) break;
+  }
   bool ok = !std::ferror(file);
   std::fclose(file);
-  if (!ok) contents.clear();
+  if (ok) text = std::string_view(buffer.data(), used);
+  return ok;
+}
+
+bool readWholeFile(const std::string& path, std::string& contents) {
+  contents.clear();
+  std::string_view text;
+  bool ok = readIntoBuffer(path, contents, text);
+  contents.resize(text.size());  // the file's bytes stand at the front
   return ok;
 }

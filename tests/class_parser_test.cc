@@ -227,6 +227,10 @@ const HeaderCase kHeaderCases[] = {
      "class T.U [] meta= generic= none", "T.U"},
     {"brace in a method moves the nesting", "class A { void f() { } class B { } }",
      "class A.B [] meta= generic= none", "A.B"},
+    // The reader takes the character after a "/" along unseen, so braces
+    // can stand inside a statement, each moving the nesting in its turn.
+    {"braces inside a statement move the nesting in order",
+     "class A { x = 1 /} 2 /{ 3 /{; class B { } }", "class ..B [] meta= generic= none", "..B"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, Header, testing::ValuesIn(kHeaderCases));

@@ -33,6 +33,24 @@ TEST(ReadWholeFileTest, ReadsRegularFilesOfEverySize) {
   }
 }
 
+// One buffer serves a whole run: after a large file a small one is seen
+// alone, and a failed read leaves nothing to see.
+TEST(ReadIntoBufferTest, ViewsEachFileAloneInAReusedBuffer) {
+  TempDir dir;
+  std::string large = dir.write("large", patternedBytes(300001));
+  std::string small = dir.write("small", "class A {}\n");
+  std::string buffer;
+  std::string_view text;
+  ASSERT_TRUE(readIntoBuffer(large, buffer, text));
+  EXPECT_EQ(patternedBytes(300001), text);
+  ASSERT_TRUE(readIntoBuffer(small, buffer, text));
+  EXPECT_EQ("class A {}\n", text);
+  EXPECT_EQ(buffer.data(), text.data());
+  EXPECT_GE(buffer.size(), size_t{300001});
+  EXPECT_FALSE(readIntoBuffer(dir.path() + "/missing", buffer, text));
+  EXPECT_EQ("", text);
+}
+
 // A pipe has no size to ask for: it is read in chunks up to its end.
 TEST(ReadWholeFileTest, ReadsAPipeToItsEnd) {
   TempDir dir;

@@ -35,7 +35,7 @@ void report(const std::string& path, const std::string& statement, const std::st
 
 using Reader = bool (*)(SourceStream&, std::string&, std::string_view&);
 
-std::vector<std::string> statementsOf(const std::string& source, Reader read) {
+std::vector<std::string> statementsOf(std::string_view source, Reader read) {
   SourceStream input(source);
   std::string_view line;
   std::string statement;
@@ -45,8 +45,8 @@ std::vector<std::string> statementsOf(const std::string& source, Reader read) {
 }
 
 void compareFile(const std::string& path, Tally& tally) {
-  std::string source;
-  loadSource(path, source);
+  std::string buffer;
+  std::string_view source = loadSource(path, buffer);
   ++tally.files;
   std::vector<std::string> statements = statementsOf(source, readStatement);
   if (statements != statementsOf(source, referenceReadStatement)) {
