@@ -2,6 +2,10 @@
 
 #include <array>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 bool isTerminator(char c) { return c == ';' || c == '{' || c == '}'; }
@@ -31,6 +35,25 @@ void appendCharacter(std::string& statement, char c) {
   }
 }
 
+#ifdef __SSE2__
+constexpr size_t kBlock = 16;
+
+/// Bit k tells whether `block[k]` is whitespace (`spaces`) or a special byte.
+void classifyBlock(__m128i block, unsigned& spaces, unsigned& specials) {
+  auto is = [block](char c) { return _mm_cmpeq_epi8(block, _mm_set1_epi8(c)); };
+  __m128i special = _mm_or_si128(_mm_or_si128(_mm_or_si128(is('"'), is('\'')), is('/')),
+                                 _mm_or_si128(_mm_or_si128(is(';'), is('{')), is('}')));
+  // Tab to carriage return are 9 to 13: c - 9 below 5 without sign, which
+  // a signed comparison sees once the top bits are flipped.
+  __m128i shifted = _mm_xor_si128(_mm_sub_epi8(block, _mm_set1_epi8(9)), _mm_set1_epi8('\x80'));
+  __m128i control = _mm_cmplt_epi8(shifted, _mm_set1_epi8(static_cast<char>(5 ^ 0x80)));
+  spaces = static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(is(' '), control)));
+  specials = static_cast<unsigned>(_mm_movemask_epi8(special));
+}
+#else
+constexpr size_t kBlock = 0;
+#endif
+
 /// Copies plain code from `line[i]` up to `limit` or the next special byte,
 /// whitespace collapsed; returns the index where it stopped.
 size_t copyCode(std::string& statement, std::string_view line, size_t i, size_t limit) {
@@ -41,10 +64,36 @@ size_t copyCode(std::string& statement, std::string_view line, size_t i, size_t 
   while (i < limit) {
     size_t end = limit - i > kStretch ? i + kStretch : limit;
     size_t old = statement.size();
-    statement.resize(old + (end - i));
+    // A whole block may be stored where only part of it is kept.
+    statement.resize(old + (end - i) + kBlock);
     char* base = &statement[0];
     char* out = base + old;
     bool afterSpace = old == 0 || base[old - 1] == ' ';
+#ifdef __SSE2__
+    // Sixteen bytes at a time: a run of plain code is stored whole, a run of
+    // whitespace becomes one blank; the last bytes of the stretch and the
+    // byte that stops the copy are left to the loop below.
+    while (i + kBlock <= end) {
+      __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + i));
+      unsigned spaces;
+      unsigned specials;
+      classifyBlock(block, spaces, specials);
+      unsigned breaks = spaces | specials;
+      unsigned plain = breaks == 0 ? kBlock : static_cast<unsigned>(__builtin_ctz(breaks));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out), block);
+      out += plain;
+      i += plain;
+      if (plain > 0) afterSpace = false;
+      if (plain == kBlock) continue;
+      if ((specials >> plain) & 1) break;
+      // ~(spaces >> plain) has every bit above the block set, so the run
+      // ends inside it at the latest.
+      unsigned run = static_cast<unsigned>(__builtin_ctz(~(spaces >> plain)));
+      if (!afterSpace) *out++ = ' ';
+      afterSpace = true;
+      i += run;
+    }
+#endif
     for (; i < end; ++i) {
       char c = line[i];
       ByteClass kind = kByteClass[static_cast<unsigned char>(c)];

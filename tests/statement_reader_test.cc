@@ -97,7 +97,7 @@ class RandomSources {
  public:
   std::string next() {
     std::string text;
-    for (size_t n = below(40); n > 0; --n) text += kFragments[below(kFragments.size())];
+    for (size_t n = below(60); n > 0; --n) text += kFragments[below(kFragments.size())];
     return text;
   }
 
@@ -106,7 +106,10 @@ class RandomSources {
 
   const std::vector<std::string> kFragments = {
       "a",  "Zq", " ", "\t", "\n", "\r\n", "\r", "\"", "'",  "\\", "/",    "*",    "/*",
-      "*/", "//", ";", "{",  "}",  "/;",   "/{", "x;", "\v", "\f", "/**/", "\\\"", "\xc3"};
+      "*/", "//", ";", "{",  "}",  "/;",   "/{", "x;", "\v", "\f", "/**/", "\\\"", "\xc3",
+      // Runs that reach across the 16-byte blocks and 256-byte stretches the
+      // copy works in.
+      std::string(17, ' '), "longIdentifierName_0123", "a b\t c  d \f e", std::string(300, 'k')};
   std::mt19937 random_{20260610};
 };
 
