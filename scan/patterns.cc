@@ -8,13 +8,51 @@ namespace {
 // these sizes are refused like invalid ones.
 constexpr size_t kMaxPatternBytes = 2048;
 constexpr size_t kMaxGroups = 200;
+
+// The compiler adds up the digits of a back-reference ("\12") or of a
+// repetition count ("{3,12}") in a long without checking for overflow; nine
+// digits are as many as it can take, in a 32-bit long too.
+constexpr size_t kMaxNumberDigits = 9;
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+/// True when a back-reference or a repetition count has more digits than
+/// the compiler can add up safely.
+bool holdsHugeNumber(const std::string& text) {
+  bool inBraces = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    bool counted = inBraces;
+    if (c == '\\' && i + 1 < text.size()) {
+      if (!isDigit(text[i + 1])) {
+        ++i;  // an escaped character, "\{" among them, is no syntax
+        continue;
+      }
+      counted = true;
+      ++i;
+    } else if (c == '{' || c == '}') {
+      inBraces = c == '{';
+      continue;
+    }
+    size_t digits = 0;
+    while (i < text.size() && isDigit(text[i])) {
+      ++digits;
+      ++i;
+    }
+    if (counted && digits > kMaxNumberDigits) return true;
+    if (digits > 0) --i;  // the loop's own step moves past the last digit
+  }
+  return false;
+}
 }  // namespace
 
 std::optional<std::regex> compileWildcard(std::string text) {
   replaceAll(text, "*", ".*");
   size_t groups = 0;
   for (char c : text) groups += c == '(';
-  if (text.size() > kMaxPatternBytes || groups > kMaxGroups) return std::nullopt;
+  if (text.size() > kMaxPatternBytes || groups > kMaxGroups || holdsHugeNumber(text)) {
+    return std::nullopt;
+  }
   try {
     return std::regex(text, std::regex::ECMAScript);
   } catch (const std::regex_error&) {

@@ -10,7 +10,8 @@
 /// A user wildcard as an ECMAScript pattern: every "*" becomes ".*", the rest
 /// passes through ("?", ".", brackets keep their regular-expression meaning).
 /// Nothing when the result is not a valid pattern, or is too large to
-/// compile safely (over 2048 bytes or 200 groups).
+/// compile safely (over 2048 bytes or 200 groups, or a back-reference or
+/// repetition count of more than 9 digits).
 std::optional<std::regex> compileWildcard(std::string text);
 
 /// True when `text` as a whole matches at least one of `patterns`.

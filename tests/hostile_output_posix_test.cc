@@ -82,13 +82,23 @@ TEST_F(HostileValues, InvalidPatternsEndTheRunWith255) {
   std::string wide(100000, 'a');  // one literal longer than it can recurse through
   for (const std::string& argument :
        {std::string("-V=["), std::string("-v=("), std::string("-i=*["), std::string("-v=a{2,1}"),
-        "-V=" + deep, "-i=" + wide}) {
+        "-V=" + deep, "-i=" + wide,
+        // Numbers the regex compiler would add up past the range of a long.
+        std::string("-V=*\\99999999999999999999"), std::string("-v=a{99999999999999999999}"),
+        std::string("-i=a{1,99999999999999999999}")}) {
     RunResult run = runKintree("'" + argument + "' src", dir.path());
     EXPECT_EQ(run.status, 255) << argument.substr(0, 10);
     EXPECT_EQ(run.err, "\x1b[01;31m Error Invalid pattern " + argument.substr(3) + "\x1b[00m \n")
         << argument.substr(0, 10);
     EXPECT_EQ(run.out, "") << argument.substr(0, 10);
   }
+}
+
+TEST_F(HostileValues, LongDigitRunsOutsideNumbersKeepAPatternValid) {
+  RunResult run =
+      runKintree("'-v=Alpha12345678901234567890' '-V=*\\{1234567890123*' src", dir.path());
+  EXPECT_EQ(run.status, 2) << run.err;
+  EXPECT_EQ(run.err.find("Invalid pattern"), std::string::npos) << run.err;
 }
 
 TEST_F(HostileValues, NumbersOutsideThirtyTwoBitsClampAndTheRunGoesOn) {
