@@ -67,11 +67,3 @@ bool readIntoBuffer(const std::string& path, std::string& buffer, std::string_vi
   if (ok) text = std::string_view(buffer.data(), used);
   return ok;
 }
-
-bool readWholeFile(const std::string& path, std::string& contents) {
-  contents.clear();
-  std::string_view text;
-  bool ok = readIntoBuffer(path, contents, text);
-  contents.resize(text.size());  // the file's bytes stand at the front
-  return ok;
-}
