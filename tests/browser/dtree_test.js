@@ -84,9 +84,14 @@ test('dtree page', async (t) => {
     assert.equal(state.rendered, true, 'the page wrote the tree');
     assert.equal(state.openAllCalls, 1, 'the page opened the tree');
     assert.equal(state.drawn, examplesNodes.length + 1, 'every node drawn under the root');
+    // The links run "javascript:" addresses, which the browser runs as a
+    // task of its own after the click: wait for the call, then check that
+    // it came once.
     await page.click('text=close all');
+    await page.waitForFunction(() => window.d.closeAllCalls >= 1, null, { timeout: 5000 });
     assert.equal(await page.evaluate(() => window.d.closeAllCalls), 1);
     await page.click('text=open all');
+    await page.waitForFunction(() => window.d.openAllCalls >= 2, null, { timeout: 5000 });
     assert.equal(await page.evaluate(() => window.d.openAllCalls), 2);
     assert.deepEqual(log.pageErrors, [], 'the links call the library cleanly');
     await page.screenshot({ path: outPath('dtree.png'), fullPage: true });
