@@ -20,27 +20,24 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 /// the compiler can add up safely.
 bool holdsHugeNumber(const std::string& text) {
   bool inBraces = false;
+  bool counted = false;  // the digits being read form such a number
+  size_t digits = 0;
   for (size_t i = 0; i < text.size(); ++i) {
     char c = text[i];
-    bool counted = inBraces;
-    if (c == '\\' && i + 1 < text.size()) {
-      if (!isDigit(text[i + 1])) {
-        ++i;  // an escaped character, "\{" among them, is no syntax
-        continue;
-      }
-      counted = true;
-      ++i;
-    } else if (c == '{' || c == '}') {
-      inBraces = c == '{';
+    if (isDigit(c)) {
+      if (counted && ++digits > kMaxNumberDigits) return true;
       continue;
     }
-    size_t digits = 0;
-    while (i < text.size() && isDigit(text[i])) {
-      ++digits;
-      ++i;
+    digits = 0;
+    if (c == '{' || c == '}') inBraces = c == '{';
+    counted = inBraces;
+    if (c == '\\' && i + 1 < text.size()) {
+      if (isDigit(text[i + 1])) {
+        counted = true;  // a back-reference
+      } else {
+        ++i;  // an escaped character, "\{" among them, is no syntax
+      }
     }
-    if (counted && digits > kMaxNumberDigits) return true;
-    if (digits > 0) --i;  // the loop's own step moves past the last digit
   }
   return false;
 }
