@@ -17,24 +17,27 @@ namespace fs = std::filesystem;
 namespace {
 
 TEST_F(VizTest, SwitchInstallsTheGraphPublisher) {
-  ASSERT_TRUE(context.applySwitch("-x"));
-  ASSERT_TRUE(context.applySwitch("-z"));
+  ASSERT_EQ(SwitchOutcome::Go, context.applySwitch("-x"));
+  ASSERT_EQ(SwitchOutcome::Go, context.applySwitch("-z"));
   EXPECT_NE(dynamic_cast<PublishViz*>(context.publisher.get()), nullptr);
-  EXPECT_EQ(context.style, GraphViz);
+  EXPECT_EQ(context.options.style, GraphViz);
 }
 
 TEST_F(VizTest, SplitSwitchesWithoutOutPathWriteOneGraph) {
-  context.splitByTree = true;
-  context.nodesPerFile = 1;
-  add("Alpha");
-  add("Beta");
+  context.options.splitByTree = true;
+  context.options.nodesPerFile = 1;
+  build.declare("Alpha");
+  build.declare("Beta");
   EXPECT_EQ(graph(), kHeader + "\"Alpha\"\n\"Beta\"\n}\n");
 }
 
 /// Split output into a fresh directory.
 class SplitTest : public VizTest {
  protected:
-  void SetUp() override { context.outPath = dir.path() + "/"; }
+  void SetUp() override {
+    if (kWindowsBuild) GTEST_SKIP() << "split files with bare line feeds";
+    context.options.outPath = dir.path() + "/";
+  }
   /// The .gv files made, by name; each must be a graph dot accepts.
   std::vector<std::string> files() {
     std::vector<std::string> names;
@@ -70,7 +73,7 @@ TEST_F(SplitTest, NodeBudgetKeepsFileWhileHalfTheNextTreeFits) {
     for (const auto& entry : fs::directory_iterator(dir.path())) fs::remove_all(entry.path());
     context.classes.release();
     out.clearCaptured();
-    context.nodesPerFile = c.budget;
+    context.options.nodesPerFile = c.budget;
     chain("A", c.firstLength);
     chain("B", c.secondLength);
     EXPECT_EQ(graph(), "");
@@ -79,11 +82,11 @@ TEST_F(SplitTest, NodeBudgetKeepsFileWhileHalfTheNextTreeFits) {
 }
 
 TEST_F(SplitTest, SplitByTreeWritesWholeGraphsNamedAfterRoots) {
-  context.splitByTree = true;
-  extend(add("Cat"), "Animal");
-  add("Outer.Inner");
-  add("Who?");
-  add("Pair<A,B>");
+  context.options.splitByTree = true;
+  build.extend(build.declare("Cat"), "Animal");
+  build.declare("Outer.Inner");
+  build.declare("Who?");
+  build.declare("Pair<A,B>");
   EXPECT_EQ(graph(), "");
   EXPECT_EQ(files(),
             (std::vector<std::string>{"Animal.gv", "Outer.Inner.gv", "Pair_A_B_.gv", "Who_.gv"}));
@@ -92,16 +95,16 @@ TEST_F(SplitTest, SplitByTreeWritesWholeGraphsNamedAfterRoots) {
 
 TEST_F(SplitTest, ReplacementCoversTheWholeFileName) {
   fs::create_directory(dir.path() + "/q_");
-  context.outPath = dir.path() + "/q?/";
-  add("Solo");
+  context.options.outPath = dir.path() + "/q?/";
+  build.declare("Solo");
   graph();
   EXPECT_EQ(readFile(dir.path() + "/q_/Solo.gv"), kHeader + "\"Solo\"\n}\n");
 }
 
 TEST_F(SplitTest, FailedOpenSendsWholeGraphToStandardOutput) {
-  add("Alpha");
-  add("Beta");
-  add("Gamma");
+  build.declare("Alpha");
+  build.declare("Beta");
+  build.declare("Gamma");
   fs::create_directory(dir.path() + "/Alpha.gv");
   testing::internal::CaptureStderr();
   std::string text = graph();
@@ -115,9 +118,9 @@ TEST_F(SplitTest, FailedOpenSendsWholeGraphToStandardOutput) {
 }
 
 TEST_F(SplitTest, EveryFailedOpenGetsAWholeGraph) {
-  context.outPath = dir.path() + "/missing/";
-  add("Alpha");
-  add("Beta");
+  context.options.outPath = dir.path() + "/missing/";
+  build.declare("Alpha");
+  build.declare("Beta");
   testing::internal::CaptureStderr();
   std::string text = graph();
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "Failed to open " + dir.path() +
@@ -130,18 +133,18 @@ TEST_F(SplitTest, EveryFailedOpenGetsAWholeGraph) {
 #ifndef _WIN32
 TEST_F(SplitTest, FailedWriteIsReported) {
   ASSERT_EQ(symlink("/dev/full", (dir.path() + "/Full.gv").c_str()), 0);
-  add("Full");
+  build.declare("Full");
   testing::internal::CaptureStderr();
-  graph();
+  bool written = PublishViz(context.classes, context.options, out).publish();
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "Failed to write " + dir.path() + "/Full.gv\n");
-  EXPECT_TRUE(context.writeFailed) << "a lost graph file must fail the run";
+  EXPECT_FALSE(written) << "a lost graph file must fail the run";
 }
 #endif
 
 TEST_F(SplitTest, NamesTableStaysOnStandardOutput) {
-  context.showNames = true;
-  add("Solo");
-  PublishViz viz(context.classes, context);
+  context.options.showNames = true;
+  build.declare("Solo");
+  PublishViz viz(context.classes, context.options, context.output);
   viz.publish();
   EXPECT_EQ(out.captured().rfind("Type\tClassName\t", 0), 0u);
   EXPECT_EQ(out.captured().find("digraph"), std::string::npos);
@@ -149,6 +152,7 @@ TEST_F(SplitTest, NamesTableStaysOnStandardOutput) {
 }
 
 TEST(ExamplesGraphTest, DrawsWithoutAMessage) {
+  if (kWindowsBuild) GTEST_SKIP() << "GraphViz on the build machine";
   RunResult result = runKintree("-z examples", KINTREE_SOURCE_DIR);
   EXPECT_EQ(result.out.rfind("digraph \"Class Diagram\" {\n", 0), 0u) << result.out;
   std::string svg = renderSvg(result.out);
