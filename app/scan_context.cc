@@ -137,6 +137,7 @@ int ScanContext::run(int argc, char** argv) {
   }
   output.flush();
   std::cerr << std::endl;
-  // A graph file that could not be written is lost output, not a success.
-  return writeFailed ? -1 : count;
+  // A graph file that could not be written is lost output, and a path that
+  // named nothing a mistake, not a success.
+  return writeFailed || pathMissing ? -1 : count;
 }

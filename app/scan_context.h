@@ -48,6 +48,7 @@ class ScanContext {
   ClassList classes;
   int32_t nextNodeId = 1;    ///< dtree node numbering
   bool writeFailed = false;  ///< an output file lost data: the run fails
+  bool pathMissing = false;  ///< a path argument named nothing: the run fails
   std::string sourceBuffer;  ///< holds the file being parsed, reused for the next
 
   /// Standard output of the run (a memory sink in tests).

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/output.h"
@@ -53,6 +54,8 @@ class PublishViz : public PublishText {
   std::vector<bool> onPath_;        // by sequence, during one descent
   std::vector<uint64_t> sizeMemo_;  // treeSize of records with acyclic descent
   std::vector<bool> sizeKnown_;
+  /// fileKey of every file name begun in this run.
+  std::unordered_set<std::string> begunFiles_;
 };
 
 /// The graph name made from a title: the directory part of a path, "*", "?"

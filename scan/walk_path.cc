@@ -77,11 +77,17 @@ int walk(const std::string& path, ScanContext& context, std::vector<FileIdentity
 }  // namespace
 
 int walkPath(const std::string& path, ScanContext& context) {
+  std::string named = path.empty() ? std::string(".") : path;
+  // A misspelt path or a wildcard that matches nothing is named to the
+  // user, and the run fails; an empty directory is no mistake. Only a name
+  // that does not exist is listed twice, and such a listing is short.
+  if (!pathExists(named) && !DirectoryLister(path).first()) {
+    Log().stream() << "Invalid path " << path;
+    context.pathMissing = true;
+    return 0;
+  }
   std::vector<FileIdentity> ancestors;
   FileIdentity identity;
-  if (isDirectory(path.empty() ? std::string(".") : path) &&
-      fileIdentity(path.empty() ? std::string(".") : path, identity)) {
-    ancestors.push_back(identity);
-  }
+  if (isDirectory(named) && fileIdentity(named, identity)) ancestors.push_back(identity);
   return walk(path, context, ancestors);
 }

@@ -1,5 +1,3 @@
-#include "scan/walk_path.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,6 +15,7 @@
 #include "platform/output.h"
 #include "scan/patterns.h"
 #include "scan/replace.h"
+#include "scan/walk_path.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;
@@ -128,7 +127,14 @@ TEST_F(WalkPathTest, ArgumentFormsListWhatTheyName) {
     EXPECT_EQ(c.count, walk(c.argument));
     EXPECT_EQ(c.files, parsed());
   }
-  EXPECT_EQ("", messages.str());
+  // Names that name nothing are errors; a wildcard that matches only files
+  // of other kinds is not.
+  std::string error = "\x1B[01;31m Error Invalid path ";
+  std::string end = "\x1B[00m \n";
+  EXPECT_EQ(error + dir.path() + "/src/*.JAVA" + end + error + dir.path() + "/src/Missing.java" +
+                end + error + dir.path() + "/nowhere/*.java" + end,
+            messages.str());
+  EXPECT_TRUE(context.pathMissing);
 }
 
 TEST_F(WalkPathTest, EmptyDirectoryYieldsNothingSilently) {
