@@ -133,21 +133,21 @@ void parseClassText(std::string_view source, const std::string& path, ClassList&
     // last character and makes or breaks no keyword with its blank, so the
     // cheap tests may run before it and spare it for most statements. It
     // works on a copy, whose offsets the reader's line marks do not know.
-    if (!mayBePackage(statement) && !mayBeHeader(statement)) {
-      followBraces(statement, nameStack);
-      continue;
+    if (mayBePackage(statement) || mayBeHeader(statement)) {
+      normalized.assign(statement);
+      replaceAll(normalized, ", ", ",");
+      if (findPackage(normalized, packageName)) {
+        currentPackage = packageName;
+        continue;
+      }
+      if (findClassDeclaration(normalized, groups)) {
+        uint32_t keywordLine = input.lineOf(offsetBeforeCommaBlanks(statement, groups.kindAt));
+        handleDeclaration(groups, normalized, keywordLine, path, currentPackage, nameStack, classes,
+                          context);
+        continue;
+      }
     }
-    normalized.assign(statement);
-    replaceAll(normalized, ", ", ",");
-    if (findPackage(normalized, packageName)) {
-      currentPackage = packageName;
-    } else if (findClassDeclaration(normalized, groups)) {
-      uint32_t keywordLine = input.lineOf(offsetBeforeCommaBlanks(statement, groups.kindAt));
-      handleDeclaration(groups, normalized, keywordLine, path, currentPackage, nameStack, classes,
-                        context);
-    } else {
-      followBraces(statement, nameStack);
-    }
+    followBraces(statement, nameStack);
   }
 }
 
