@@ -52,9 +52,12 @@ int ScanContext::walk(const std::string& path) {
   ParseSettings settings;
   settings.logLevel = static_cast<uint32_t>(Log::threshold);
   settings.importLevel = options.importLevel;
-  return walkPath(path, options.ignoreFilePatterns, [&](const std::string& file) {
+  int files = walkPath(path, options.ignoreFilePatterns, [&](const std::string& file) {
     parseFile(file, classes, settings, sourceBuffer, output);
   });
+  if (files >= 0) return files;
+  pathMissing = true;
+  return 0;
 }
 
 int ScanContext::run(int argc, char** argv) {
@@ -102,6 +105,7 @@ int ScanContext::run(int argc, char** argv) {
   }
   output.flush();
   Log::plain();  // the empty line that ends every summarised run
-  // A graph file that could not be written is lost output, not a success.
-  return written ? count : -1;
+  // A graph file that could not be written is lost output, and a path that
+  // named nothing a mistake, not a success.
+  return written && !pathMissing ? count : -1;
 }

@@ -40,6 +40,7 @@ class ScanContext {
   ClassList classes;
   /// Declared after what it refers to, so it goes first.
   std::unique_ptr<Publish> publisher;
+  bool pathMissing = false;             ///< a path argument named nothing: the run fails
   std::string sourceBuffer;             ///< holds the file being parsed, reused for the next
   std::string programName = "kintree";  ///< as invoked, for the usage screen
 

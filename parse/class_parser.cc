@@ -65,9 +65,18 @@ void followBraces(std::string_view statement, std::vector<std::string>& nameStac
   }
 }
 
-void handleDeclaration(ClassGroups& groups, const std::string& statement, const std::string& path,
-                       const std::string& currentPackage, std::vector<std::string>& nameStack,
-                       ClassList& classes, const ParseSettings& settings, Output& dumps) {
+/// The index in `original` of the character at `offset` of `original` with
+/// every ", " turned into ",".
+size_t offsetBeforeCommaBlanks(std::string_view original, size_t offset) {
+  size_t at = 0;
+  for (size_t i = 0; i < offset; ++i) at += original.compare(at, 2, ", ") == 0 ? 2 : 1;
+  return at;
+}
+
+void handleDeclaration(ClassGroups& groups, const std::string& statement, uint32_t line,
+                       const std::string& path, const std::string& currentPackage,
+                       std::vector<std::string>& nameStack, ClassList& classes,
+                       const ParseSettings& settings, Output& dumps) {
   std::string name = nestingPrefix(nameStack) + groups.name;
   std::string modifiers;
   if (groups.annotation.empty() || groups.annotation[0] != '@') {
@@ -83,6 +92,7 @@ void handleDeclaration(ClassGroups& groups, const std::string& statement, const 
   if (record) {
     record->meta = groups.annotation;
     record->generic = groups.generic;
+    record->line = line;
     if (!groups.extends.empty()) {
       for (const std::string& parent : clauseItems(groups.extends, " extends ")) {
         classes.linkParent(record, parent, path, currentPackage);
@@ -112,22 +122,29 @@ void parseClassText(std::string_view source, const std::string& path, ClassList&
   SourceStream input(source);
   std::string_view line;
   std::string statement;
+  std::string normalized;  // a candidate statement after the ", " replacement
   std::string packageName;
   ClassGroups groups;
   while (readStatement(input, statement, line)) {
     // The ", " replacement only drops a blank after a comma: it keeps the
     // last character and makes or breaks no keyword with its blank, so the
-    // cheap tests may run before it and spare it for most statements.
-    bool candidate = mayBePackage(statement) || mayBeHeader(statement);
-    if (candidate) replaceAll(statement, ", ", ",");
-    if (candidate && findPackage(statement, packageName)) {
-      currentPackage = packageName;
-    } else if (candidate && findClassDeclaration(statement, groups)) {
-      handleDeclaration(groups, statement, path, currentPackage, nameStack, classes, settings,
-                        dumps);
-    } else {
-      followBraces(statement, nameStack);
+    // cheap tests may run before it and spare it for most statements. It
+    // works on a copy, whose offsets the reader's line marks do not know.
+    if (mayBePackage(statement) || mayBeHeader(statement)) {
+      normalized.assign(statement);
+      replaceAll(normalized, ", ", ",");
+      if (findPackage(normalized, packageName)) {
+        currentPackage = packageName;
+        continue;
+      }
+      if (findClassDeclaration(normalized, groups)) {
+        uint32_t keywordLine = input.lineOf(offsetBeforeCommaBlanks(statement, groups.kindAt));
+        handleDeclaration(groups, normalized, keywordLine, path, currentPackage, nameStack, classes,
+                          settings, dumps);
+        continue;
+      }
     }
+    followBraces(statement, nameStack);
   }
 }
 

@@ -34,6 +34,17 @@ std::string_view ownStyle(const ClassInfo& record) {
   return {};
 }
 
+/// What tells file names apart: the name, or where letter case does not
+/// count, the name with its ASCII letters in lower case.
+std::string fileKey(std::string name) {
+  if (!kCaseSensitiveNames) {
+    for (char& c : name) {
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+  }
+  return name;
+}
+
 }  // namespace
 
 std::string quoteEscaped(std::string_view text) {
@@ -224,8 +235,15 @@ uint64_t PublishViz::treeSize(const ClassInfo& record) {
 
 bool PublishViz::beginFile(const ClassInfo& root) {
   headerPending = true;
-  fileName_ = options_.outPath + root.name + ".gv";
-  replaceRegex(fileName_, "[<,>?]", "_");
+  std::string base = options_.outPath + root.name;
+  replaceRegex(base, "[<,>?]", "_");
+  // Opening empties a file, so a name this run has begun already (two roots
+  // of one name, or names the replacement made equal) gets a number instead
+  // of taking the earlier tree away.
+  fileName_ = base + ".gv";
+  for (int number = 2; !begunFiles_.insert(fileKey(fileName_)).second; ++number) {
+    fileName_ = base + "_" + std::to_string(number) + ".gv";
+  }
   if (!outFile.open(fileName_)) {
     // The message must follow the graphs already written to a shared terminal.
     out_.flush();
