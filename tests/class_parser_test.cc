@@ -247,23 +247,6 @@ const HeaderCase kHeaderCases[] = {
     // can stand inside a statement, each moving the nesting in its turn.
     {"braces inside a statement move the nesting in order",
      "class A { x = 1 /} 2 /{ 3 /{; class B { } }", "class ..B [] meta= generic= none", "..B"},
-    {"sealed interface", "public sealed interface Shape permits Circle, Square {}",
-     "interface Shape [public sealed] meta= generic= none", "Shape"},
-    {"sealed class with a parent", "public abstract sealed class V extends Base permits Car {}",
-     "class V [public abstract sealed] meta= generic= none extends Base", "V"},
-    {"arrays and wildcards in arguments",
-     "class S implements Store<Bytes, byte[]>, Holder<? extends Number> {}",
-     "class S [] meta= generic= none implements Store Holder", "S"},
-    {"dollar names", "class Outer$In extends Base$1 {}",
-     "class Outer$In [] meta= generic= none extends Base$1", "Outer$In"},
-    {"package with a dollar and UTF-8", "package caf\xc3\xa9.a$b;\nclass P {}",
-     "class P [] meta= generic= caf\xc3\xa9.a$b", "P"},
-    {"text block before a nested class",
-     "class A { String s = \"\"\"\n  class X extends Y {\n  \"\"\"; class B {} }",
-     "class A.B [] meta= generic= none", "A.B"},
-    {"backslash char before a nested class",
-     "class A { void f(char c) { switch (c) { case '\\\\': break; } } class B {} }",
-     "class A.B [] meta= generic= none", "A.B"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, Header, testing::ValuesIn(kHeaderCases));

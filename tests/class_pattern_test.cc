@@ -210,6 +210,20 @@ TEST(ClassPatternTest, TrickyStatementsAgreeWithRegex) {
   EXPECT_GT(found, 40u);
 }
 
+TEST(ClassPatternTest, PackageNamesAgreeWithRegex) {
+  for (const char* statement :
+       {"package caf\xc3\xa9.a$b;", "package a.b_c.D1;", "package $;", "package a b;", "package ;",
+        "x package a; package b;", "package a-b;", "package \xff;"}) {
+    std::string fast = "none", byRegex = "none";
+    findPackage(statement, fast);
+    regexPackage(statement, byRegex);
+    EXPECT_EQ(byRegex, fast) << statement;
+  }
+  std::string name;
+  ASSERT_TRUE(findPackage("package caf\xc3\xa9.a$b;", name));
+  EXPECT_EQ("caf\xc3\xa9.a$b", name);
+}
+
 // Text the reader never delivers: the matcher on its own must still give
 // the regex search's groups, "{" in the middle and line breaks included.
 TEST(ClassPatternTest, MatcherAgreesWithRegexOnAnyText) {
