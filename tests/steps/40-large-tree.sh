@@ -3,6 +3,7 @@
 need_packages openjdk-17-source unzip
 
 echo "== large tree"
+build_main kintree
 large_zip=$(readlink -f /usr/lib/jvm/openjdk-17/lib/src.zip)
 large_work=$(mktemp -d)
 unzip -q "$large_zip" 'java.base/*' -d "$large_work"
