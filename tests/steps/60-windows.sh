@@ -30,7 +30,8 @@ mkdir -p "$WINEPREFIX"
 wineserver -k 2>/dev/null || true # one left by an interrupted run
 wineserver -p
 trap 'wineserver -k 2>/dev/null || true' EXIT
-wineboot --init
+# A new prefix is made with a page of notes; they are shown when it fails.
+wineboot --init >build-windows/wineboot.log 2>&1 || { cat build-windows/wineboot.log; exit 1; }
 server=$(wine_server)
 [ -n "$server" ] || { echo "no Wine server for $WINEPREFIX"; exit 1; }
 
