@@ -9,6 +9,7 @@ set(CPACK_PACKAGE_DESCRIPTION "kintree reads Java source files without compiling
 classes they declare as a text tree, a name table, HTML pages or GraphViz
 graphs, or which packages import what.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
