@@ -10,6 +10,8 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 test -x "$prefix/bin/kintree" || { echo "no $prefix/bin/kintree"; exit 1; }
 test -f "$prefix/share/man/man1/kintree.1" || { echo "no kintree.1 in share/man/man1"; exit 1; }
+test -f "$prefix/share/bash-completion/completions/kintree" ||
+  { echo "no kintree in share/bash-completion/completions"; exit 1; }
 
 mkdir -p "$prefix/src/zoo"
 printf 'package zoo;\npublic class Animal {}\n' >"$prefix/src/zoo/Animal.java"

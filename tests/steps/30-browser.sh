@@ -1,10 +1,11 @@
 # Browser tests of the three HTML pages: the system chromium, driven by
 # playwright-core from the npm registry (its own browser download is not
 # used), with Debian's jQuery and DataTables answering the CDN requests of
-# the tabular page. Uses build/kintree from the main step.
+# the tabular page.
 need_packages chromium fonts-dejavu-core libjs-jquery libjs-jquery-datatables
 command -v npm >/dev/null || need_packages nodejs npm
 
 echo "== browser tests"
+build_main kintree
 (cd tests/browser && npm ci --no-audit --no-fund --loglevel=error)
 KINTREE_BROWSER_OUT=build/browser node --test --test-timeout=120000 tests/browser/*_test.js

@@ -12,6 +12,7 @@ fi
 need_packages unzip
 
 echo "== large tree: $large_zip"
+build_main kintree
 large_work=$(mktemp -d)
 unzip -q "$large_zip" -d "$large_work/jdk"
 large_files=$(find "$large_work/jdk/java.base" -type f -iname '*.java' | wc -l)
