@@ -171,15 +171,18 @@
 
   var lowerTexts = null;  // per record: name, qualified name and package in lower case
 
-  function findMatches(query, within) {
-    if (!lowerTexts) {
-      lowerTexts = new Array(count * 3);
-      for (var r = 0; r < count; r++) {
-        lowerTexts[3 * r] = types[r].name.toLowerCase();
-        lowerTexts[3 * r + 1] = types[r].qualifiedName.toLowerCase();
-        lowerTexts[3 * r + 2] = types[r].package.toLowerCase();
-      }
+  function lowerAll() {
+    if (lowerTexts) return;
+    lowerTexts = new Array(count * 3);
+    for (var rec = 0; rec < count; rec++) {
+      lowerTexts[3 * rec] = types[rec].name.toLowerCase();
+      lowerTexts[3 * rec + 1] = types[rec].qualifiedName.toLowerCase();
+      lowerTexts[3 * rec + 2] = types[rec].package.toLowerCase();
     }
+  }
+
+  function findMatches(query, within) {
+    lowerAll();
     var test = compileQuery(query);
     var found = new Uint8Array(count);
     matchCount = 0;
@@ -366,7 +369,10 @@
         return node.rec < 0 || !isMatch[node.rec] || childIds(node.rec, inView).length > 0;
       };
     } else if (focusUp) {
-      wants = function (node) { return node.rec < 0 || focusUp[node.rec] === 1; };
+      // Open down to the focus record and one level below it.
+      wants = function (node) {
+        return node.rec < 0 || focusUp[node.rec] === 1 || (node.up && node.up.rec === state.focus);
+      };
     } else {
       wants = function (node) { return node.depth < OPEN_DEPTH; };
     }
@@ -908,4 +914,7 @@
   if (start >= 0) selected = start;
   rebuild(true);
   if (performance.mark) performance.mark('kintree-drawn');
+  // The search texts are made once the first rows are drawn, so the first
+  // search does not wait for them.
+  setTimeout(lowerAll, 0);
 })();

@@ -82,14 +82,18 @@ function launchBrowser() {
 }
 
 /// Opens html as pageUrl in a fresh context. With dtreeDouble the test
-/// double is served as dtree.js (and its stylesheet as dtree.css).
+/// double is served as dtree.js (and its stylesheet as dtree.css);
+/// colorScheme ('light' or 'dark') is what the page sees as the user's.
 /// Returns the page and a log of what was requested and reported.
 async function openPage(browser, html, options = {}) {
   const context = await browser.newContext({
     viewport: options.viewport || { width: 1000, height: 700 },
+    colorScheme: options.colorScheme || 'light',
   });
   const page = await context.newPage();
-  const log = { served: [], missing: [], unexpected: [], pageErrors: [], consoleErrors: [] };
+  const log = { requests: [], served: [], missing: [], unexpected: [], pageErrors: [], consoleErrors: [] };
+  // Every request the page makes, its own address included, answered or not.
+  context.on('request', (request) => log.requests.push(request.url()));
 
   await context.route('**/*', async (route) => {
     const url = new URL(route.request().url());
