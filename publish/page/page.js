@@ -15,8 +15,8 @@
   var LIST_LIMIT = 200;
   // Rows drawn above and below the visible ones, so scrolling shows no gap.
   var OVERSCAN = 8;
-  // Indentation stops growing here; deeper rows still show their level.
-  var INDENT_LEVELS = 40;
+  // Indentation stops growing here; deeper rows name their level instead.
+  var INDENT_LEVELS = 24;
 
   var KIND_MARKS = {
     'class': 'C', 'interface': 'I', 'enum': 'E', 'record': 'R', 'annotation': '@',
@@ -27,7 +27,10 @@
   var data = readJson('kintree-data');
   var types = data.types;
   var count = types.length;
-  var basePath = settings.basePath || '';
+  // The run's common path prefix, cut after its last separator so that
+  // file names show whole.
+  var basePath = settings.basePath.slice(
+      0, Math.max(settings.basePath.lastIndexOf('/'), settings.basePath.lastIndexOf('\\')) + 1);
 
   var treeEl = byId('tree');
   var space = byId('space');
@@ -400,7 +403,7 @@
     if (node === cursor) classes += ' cursor';
     el.id = 'row-' + node.row;
     el.style.transform = 'translateY(' + node.row * rowHeight + 'px)';
-    el.style.paddingLeft = 4 + Math.min(node.depth, INDENT_LEVELS) * indent + 'px';
+    el.style.paddingLeft = indentOf(node) + 'px';
     el.setAttribute('aria-level', node.depth + 1);
     if (kids) el.setAttribute('aria-expanded', node.open ? 'true' : 'false');
     else el.removeAttribute('aria-expanded');
@@ -426,7 +429,10 @@
       setMark(parts[1], rec);
       parts[2].textContent = type.name;
       parts[3].textContent = type.typeParameters;
-      if (node.cycle) {
+      if (node.depth > INDENT_LEVELS) {
+        parts[4].textContent = 'level ' + (node.depth + 1);
+        parts[4].removeAttribute('title');
+      } else if (node.cycle) {
         parts[4].textContent = 'cycle';
         parts[4].title = 'Already shown above on this path';
       } else if (type.parents.length > 1) {
@@ -474,8 +480,18 @@
     });
   }
 
-  function scrollToRow(row, center) {
-    var top = row * rowHeight;
+  function indentOf(node) {
+    return 4 + Math.min(node.depth, INDENT_LEVELS) * indent;
+  }
+
+  /// Scrolls the node's row into view, its name too when deep rows are
+  /// wider than the pane.
+  function scrollToNode(node, center) {
+    var left = indentOf(node);
+    if (left < treeEl.scrollLeft || left > treeEl.scrollLeft + treeEl.clientWidth / 2) {
+      treeEl.scrollLeft = Math.max(0, left - 3 * indent);
+    }
+    var top = node.row * rowHeight;
     var height = treeEl.clientHeight;
     if (center && (top < treeEl.scrollTop || top + rowHeight > treeEl.scrollTop + height)) {
       treeEl.scrollTop = Math.max(0, top - (height - rowHeight) / 2);
@@ -537,7 +553,7 @@
 
   function moveTo(node) {
     cursor = node;
-    scrollToRow(node.row, false);
+    scrollToNode(node, false);
     if (node.rec >= 0) select(node.rec, false);
     render();
   }
@@ -563,7 +579,7 @@
     if (!node) return false;
     flatten();
     cursor = node;
-    scrollToRow(node.row, true);
+    scrollToNode(node, true);
     render();
     return true;
   }
