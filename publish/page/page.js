@@ -49,6 +49,7 @@
   var isMatch = null;     // Uint8Array of the search's matches, or null
   var matchCount = 0;
   var viewRoots = [];     // record ids the tree starts from, in list order
+  var via = null;         // Int32Array: the parent each record is first reached from (findRoots)
   var tops = [];          // the top nodes: roots, or package groups holding them
   var rows = [];          // visible nodes in order: an open node is followed by its kids
   var cursor = null;      // the node the keyboard is on
@@ -118,24 +119,31 @@
     return out;
   }
 
-  /// Records of `filter` with no parent in it, in list order; records that
-  /// only a cycle leads to start trees of their own, so every record of the
-  /// view can be reached.
+  /// The roots of the view over `filter` and, by a breadth-first walk from
+  /// them, one shortest way down to each record: `via` holds the parent a
+  /// record is reached from (-1 for a root). Roots are the records with no
+  /// parent in the view, in list order; a record that only a cycle leads to
+  /// starts a tree of its own, so every record of the view is reached.
   function findRoots(filter) {
-    var found = [];
-    var reached = new Uint8Array(count);
-    var queue = [];
-    function reach(rec) {
-      found.push(rec);
-      reached[rec] = 1;
-      queue.push(rec);
-      while (queue.length) {
-        var list = types[queue.pop()].children;
+    var roots = [];
+    var queue = new Int32Array(count);
+    var head = 0;
+    var tail = 0;
+    via = new Int32Array(count).fill(-2);
+    function start(rec) {
+      roots.push(rec);
+      via[rec] = -1;
+      queue[tail++] = rec;
+    }
+    function walk() {
+      while (head < tail) {
+        var from = queue[head++];
+        var list = types[from].children;
         for (var i = 0; i < list.length; i++) {
           var next = list[i];
-          if (!reached[next] && (!filter || filter[next])) {
-            reached[next] = 1;
-            queue.push(next);
+          if (via[next] === -2 && (!filter || filter[next])) {
+            via[next] = from;
+            queue[tail++] = next;
           }
         }
       }
@@ -148,12 +156,16 @@
       for (var i = 0; i < parents.length && !parentInView; i++) {
         parentInView = !filter || filter[parents[i]] === 1;
       }
-      if (!parentInView) reach(rec);
+      if (!parentInView) start(rec);
     }
+    walk();
     for (rec = 0; rec < count; rec++) {
-      if (!reached[rec] && (!filter || filter[rec])) reach(rec);
+      if (via[rec] === -2 && (!filter || filter[rec])) {
+        start(rec);
+        walk();
+      }
     }
-    return found.sort(function (a, b) { return a - b; });
+    return roots.sort(function (a, b) { return a - b; });
   }
 
   // Search
@@ -212,6 +224,10 @@
     this.cycle = false;      // its record is on the path above it: no kids
     this.row = -1;
     this.group = null;       // the package name of a group
+    // On the shortest way from a root to its record: only such places open
+    // by themselves, so a lattice with many paths to a record opens once.
+    this.canonical = rec < 0 ||
+        (up && up.rec >= 0 ? up.canonical && via[rec] === up.rec : via[rec] === -1);
   }
 
   function childIds(rec, filter) {
@@ -369,12 +385,14 @@
     if (isMatch) {
       // Open down to every match; a match opens when a match lies below it.
       wants = function (node) {
-        return node.rec < 0 || !isMatch[node.rec] || childIds(node.rec, inView).length > 0;
+        return node.rec < 0 || (node.canonical &&
+            (!isMatch[node.rec] || childIds(node.rec, inView).length > 0));
       };
     } else if (focusUp) {
       // Open down to the focus record and one level below it.
       wants = function (node) {
-        return node.rec < 0 || focusUp[node.rec] === 1 || (node.up && node.up.rec === state.focus);
+        return node.rec < 0 || (node.canonical &&
+            (focusUp[node.rec] === 1 || (node.up !== null && node.up.rec === state.focus)));
       };
     } else {
       wants = function (node) { return node.depth < OPEN_DEPTH; };
@@ -584,28 +602,12 @@
     return true;
   }
 
-  /// The node of `rec` at the end of a shortest path from a root, with the
-  /// nodes above it opened.
+  /// The node of `rec` at the end of the shortest way from a root (`via`),
+  /// with the nodes above it opened.
   function openPathTo(rec) {
-    var previous = new Int32Array(count).fill(-2);
-    var queue = [];
-    viewRoots.forEach(function (root) {
-      previous[root] = -1;
-      queue.push(root);
-    });
-    for (var head = 0; head < queue.length && previous[rec] === -2; head++) {
-      var list = types[queue[head]].children;
-      for (var i = 0; i < list.length; i++) {
-        var next = list[i];
-        if (previous[next] === -2 && (!inView || inView[next])) {
-          previous[next] = queue[head];
-          queue.push(next);
-        }
-      }
-    }
-    if (previous[rec] === -2) return null;
+    if (via[rec] === -2) return null;
     var chain = [];
-    for (var step = rec; step !== -1; step = previous[step]) chain.push(step);
+    for (var step = rec; step !== -1; step = via[step]) chain.push(step);
     chain.reverse();
     var level = tops;
     if (state.packages) {
