@@ -349,6 +349,8 @@
         }
       }
     }
+    // The scroll height first, so that scrolling to a row can reach it.
+    space.style.height = rows.length * rowHeight + 'px';
     if (cursor && rows[cursor.row] !== cursor) {
       // Its subtree was closed: the nearest visible node above takes over.
       while (cursor && rows[cursor.row] !== cursor) cursor = cursor.up;
@@ -472,7 +474,6 @@
 
   /// Draws the rows that the scroll position shows.
   function render() {
-    space.style.height = rows.length * rowHeight + 'px';
     var top = treeEl.scrollTop;
     var first = Math.max(0, Math.floor(top / rowHeight) - OVERSCAN);
     var last = Math.min(rows.length, Math.ceil((top + treeEl.clientHeight) / rowHeight) + OVERSCAN);
