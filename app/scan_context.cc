@@ -8,6 +8,8 @@
 #include "app/usage.h"
 #include "platform/output.h"
 #include "publish/publish_html.h"
+#include "publish/publish_json.h"
+#include "publish/publish_mermaid.h"
 #include "publish/publish_text.h"
 #include "publish/publish_viz.h"
 #include "publish/section_loader.h"
@@ -121,7 +123,11 @@ int ScanContext::run(int argc, char** argv) {
       output.write(std::string("kintree ") + kVersion + "\n");
       return 0;
     }
-    if (argument.empty() || (argument[0] != '-' && argument[0] != '+')) {
+    if (argument == "--json") {
+      install(std::make_unique<PublishJson>(classes, *this));
+    } else if (argument == "--mermaid") {
+      install(std::make_unique<PublishMermaid>(classes, *this));
+    } else if (argument.empty() || (argument[0] != '-' && argument[0] != '+')) {
       filesRead += walkPath(argument, *this);
     } else if (!applySwitch(argument)) {
       return -1;
