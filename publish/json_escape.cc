@@ -2,10 +2,9 @@
 
 #include "platform/output.h"
 
-size_t utf8SequenceLength(std::string_view text, size_t at) {
-  auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
-  unsigned char lead = byte(at);
-  if (lead < 0x80) return 1;
+Utf8Step utf8Step(std::string_view text, size_t at) {
+  unsigned char lead = static_cast<unsigned char>(text[at]);
+  if (lead < 0x80) return {1, true};
   size_t length;
   // The second byte's range is narrower after some leads: that is what
   // rules out overlong forms, surrogates and values past U+10FFFF.
@@ -21,14 +20,16 @@ size_t utf8SequenceLength(std::string_view text, size_t at) {
     if (lead == 0xF0) low = 0x90;
     if (lead == 0xF4) high = 0x8F;
   } else {
-    return 0;
+    return {1, false};
   }
-  if (text.size() - at < length) return 0;
-  if (byte(at + 1) < low || byte(at + 1) > high) return 0;
-  for (size_t i = 2; i < length; ++i) {
-    if (byte(at + i) < 0x80 || byte(at + i) > 0xBF) return 0;
+  for (size_t i = 1; i < length; ++i) {
+    if (at + i >= text.size()) return {i, false};
+    unsigned char c = static_cast<unsigned char>(text[at + i]);
+    if (c < low || c > high) return {i, false};
+    low = 0x80;
+    high = 0xBF;
   }
-  return length;
+  return {length, true};
 }
 
 void writeJsonString(Output& out, std::string_view text) {
@@ -43,10 +44,11 @@ void writeJsonString(Output& out, std::string_view text) {
       ++i;
       continue;
     }
+    Utf8Step step{1, false};
     if (c >= 0x80) {
-      size_t length = utf8SequenceLength(text, i);
-      if (length != 0) {
-        i += length;
+      step = utf8Step(text, i);
+      if (step.wellFormed) {
+        i += step.length;
         continue;
       }
     }
@@ -66,7 +68,8 @@ void writeJsonString(Output& out, std::string_view text) {
       char escape[] = {'\\', 'u', '0', '0', kHex[c >> 4], kHex[c & 15]};
       out.write(std::string_view(escape, sizeof escape));
     }
-    runStart = ++i;
+    i += step.length;
+    runStart = i;
   }
   out.write(text.substr(runStart));
   out.put('"');

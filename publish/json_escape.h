@@ -6,18 +6,25 @@
 
 class Output;
 
-/// U+FFFD in UTF-8: what a byte stands for that starts no well-formed sequence.
+/// U+FFFD in UTF-8: what stands for bytes that are not well-formed UTF-8.
 inline constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
 
-/// The length of the well-formed UTF-8 sequence that starts `text` at `at`
-/// (1 to 4), or 0 when the bytes there are not one: a stray continuation
-/// byte, an overlong form, a surrogate, a value past U+10FFFF or a cut-off
-/// sequence.
-size_t utf8SequenceLength(std::string_view text, size_t at);
+/// One step through UTF-8 text.
+struct Utf8Step {
+  size_t length;    ///< bytes taken, at least 1
+  bool wellFormed;  ///< false: one U+FFFD stands for these bytes
+};
+
+/// The sequence that starts `text` at `at`: a well-formed one (1 to 4
+/// bytes), or else the longest start of one there, at least one byte,
+/// which is what one U+FFFD replaces in the practice browsers and Python
+/// share (a stray continuation byte, an overlong form, a surrogate, a value
+/// past U+10FFFF or a cut-off sequence).
+Utf8Step utf8Step(std::string_view text, size_t at);
 
 /// Writes `text` as a JSON string with its quotes: quote, backslash and
-/// control characters escaped, every byte that is not part of well-formed
-/// UTF-8 replaced by U+FFFD, so any source text gives a valid document.
+/// control characters escaped, bytes that are not well-formed UTF-8
+/// replaced by U+FFFD, so any source text gives a valid document.
 void writeJsonString(Output& out, std::string_view text);
 
 #endif  // KINTREE_PUBLISH_JSON_ESCAPE_H_

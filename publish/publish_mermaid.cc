@@ -87,12 +87,14 @@ void appendMermaidLabel(std::string& text, std::string_view label) {
       text += std::to_string(c);
       text += ';';
       ++i;
-    } else if (size_t length = utf8SequenceLength(label, i)) {
-      text.append(label.substr(i, length));
-      i += length;
     } else {
-      text.append(kReplacementCharacter);
-      ++i;
+      Utf8Step step = utf8Step(label, i);
+      if (step.wellFormed) {
+        text.append(label.substr(i, step.length));
+      } else {
+        text.append(kReplacementCharacter);
+      }
+      i += step.length;
     }
   }
 }
@@ -108,7 +110,7 @@ size_t utf16Length(std::string_view text) {
   return units;
 }
 
-std::string mermaidDiagram(const ShownSet& shown, bool byPackage) {
+std::string mermaidDiagram(const ShownSet& shown, bool byPackage, bool importMode) {
   const std::vector<const ClassInfo*>& records = shown.records();
   std::vector<std::string> ids(records.size());
   for (uint32_t i = 0; i < records.size(); ++i) appendMermaidId(ids[i], records[i]->name, i);
@@ -149,11 +151,13 @@ std::string mermaidDiagram(const ShownSet& shown, bool byPackage) {
     std::string_view word = stereotype(records[i]->kind);
     if (!word.empty()) text.append("  <<").append(word).append(">> ").append(ids[i]) += '\n';
   }
+  // In import mode a parent is the package that imports its child.
+  std::string_view parentEdge = importMode ? " ..> " : " <|-- ";
   for (uint32_t i = 0; i < records.size(); ++i) {
     for (const ClassInfo* parent : records[i]->parents) {
       uint32_t from = shown.indexOf(*parent);
       if (from == ShownSet::kAbsent) continue;
-      text.append("  ").append(ids[from]).append(" <|-- ").append(ids[i]) += '\n';
+      text.append("  ").append(ids[from]).append(parentEdge).append(ids[i]) += '\n';
     }
     for (const ClassInfo* implemented : records[i]->interfaces) {
       uint32_t from = shown.indexOf(*implemented);
@@ -169,7 +173,8 @@ PublishMermaid::PublishMermaid(ClassList& classes, ScanContext& context)
 
 void PublishMermaid::printTree() {
   std::string text = mermaidDiagram(
-      ShownSet::ofTree(classes_, context_.includeNonPublic, context_.includeInterfaces), false);
+      ShownSet::ofTree(classes_, context_.includeNonPublic, context_.includeInterfaces), false,
+      context_.importLevel >= 0);
   out_ << text;
   size_t length = utf16Length(text);
   if (length > kMermaidTextLimit) {

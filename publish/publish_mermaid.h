@@ -27,8 +27,9 @@ class PublishMermaid : public PublishText {
 
 /// The classDiagram of `shown`: one class per record, an extends edge per
 /// parent and a realization edge per interface that is shown too. With
-/// `byPackage` the classes stand in one namespace block per package.
-std::string mermaidDiagram(const ShownSet& shown, bool byPackage);
+/// `byPackage` the classes stand in one namespace block per package; in
+/// `importMode` a package's edge to what it imports is a dependency.
+std::string mermaidDiagram(const ShownSet& shown, bool byPackage, bool importMode);
 
 /// A class id Mermaid reads as one plain word whatever the name holds: its
 /// ASCII letters and digits, every other run as "_", then "_" and `index`,
