@@ -1,6 +1,6 @@
 # A real large source tree, the JDK's own java.base module: every run must
 # complete, read every Java file and print the same bytes twice.
-need_packages openjdk-17-source unzip
+need_packages openjdk-17-source unzip python3-jsonschema
 
 echo "== large tree"
 large_zip=$(readlink -f /usr/lib/jvm/openjdk-17/lib/src.zip)
@@ -40,5 +40,9 @@ grep -q "^ *java/lang/Object.java:  public  *Object  $" "$large_work/tree.out" |
   echo "the JDK tree has no root line for java.lang.Object"
   exit 1
 }
+# The JSON document of every record agrees with the name table, record for
+# record, and holds to the shipped schema.
+python3 tests/json_output_test.py doc/kintree.schema.json build/kintree --tree \
+  "$large_work/java.base" -A -I
 rm -rf "$large_work"
 echo "== large tree: $large_files files, same output twice"
