@@ -13,6 +13,7 @@
 #include "publish/publish_html.h"
 #include "publish/publish_json.h"
 #include "publish/publish_mermaid.h"
+#include "publish/publish_page.h"
 #include "publish/publish_viz.h"
 #include "publish/section_loader.h"
 
@@ -82,6 +83,10 @@ Outcome json(ScanContext& c, const Argument&) {
 }
 Outcome mermaid(ScanContext& c, const Argument&) {
   install<PublishMermaid>(c);
+  return Outcome::Go;
+}
+Outcome page(ScanContext& c, const Argument&) {
+  install<PublishPage>(c);
   return Outcome::Go;
 }
 Outcome splitByTree(ScanContext& c, const Argument&) {
@@ -209,6 +214,8 @@ const std::vector<SwitchRow>& switchTable() {
        "replacement words applied to those sections", replacement},
       {0, "json", kNone, nullptr, kAtPublishing, "JSON document of the shown records", json},
       {0, "mermaid", kNone, nullptr, kAtPublishing, "Mermaid class diagram", mermaid},
+      {0, "html", kNone, nullptr, kAtPublishing,
+       "one interactive HTML page, self-contained and offline", page},
       {0, "help", kNone, nullptr, kAtOnce, "print this screen to standard output and end the run",
        help},
       {0, "version", kNone, nullptr, kAtOnce,

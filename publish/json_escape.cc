@@ -32,28 +32,36 @@ Utf8Step utf8Step(std::string_view text, size_t at) {
   return {length, true};
 }
 
-void writeJsonString(Output& out, std::string_view text) {
+void writeJsonString(Output& out, std::string_view text, JsonTarget target) {
   static const char kHex[] = "0123456789abcdef";
+  bool inScript = target == JsonTarget::ScriptElement;
   out.put('"');
   // Runs of bytes that need nothing go out in one write.
   size_t runStart = 0;
   size_t i = 0;
   while (i < text.size()) {
     unsigned char c = static_cast<unsigned char>(text[i]);
-    if (c >= 0x20 && c != '"' && c != '\\' && c < 0x80) {
+    if (c >= 0x20 && c != '"' && c != '\\' && c < 0x80 &&
+        !(inScript && (c == '<' || c == '>' || c == '&'))) {
       ++i;
       continue;
     }
     Utf8Step step{1, false};
+    // U+2028 and U+2029 (E2 80 A8 and A9) end a line for older scripts.
+    bool lineSeparator = false;
     if (c >= 0x80) {
       step = utf8Step(text, i);
-      if (step.wellFormed) {
+      lineSeparator = inScript && step.wellFormed && c == 0xE2 && text[i + 1] == '\x80' &&
+                      (text[i + 2] == '\xA8' || text[i + 2] == '\xA9');
+      if (step.wellFormed && !lineSeparator) {
         i += step.length;
         continue;
       }
     }
     out.write(text.substr(runStart, i - runStart));
-    if (c >= 0x80) {
+    if (lineSeparator) {
+      out.write(text[i + 2] == '\xA8' ? "\\u2028" : "\\u2029");
+    } else if (c >= 0x80) {
       out.write(kReplacementCharacter);
     } else if (c == '"' || c == '\\') {
       out.put('\\');

@@ -22,9 +22,14 @@ struct Utf8Step {
 /// past U+10FFFF or a cut-off sequence).
 Utf8Step utf8Step(std::string_view text, size_t at);
 
+/// Where a JSON string goes: a document of its own, or the content of an
+/// HTML script element, where "<", ">", "&", U+2028 and U+2029 are written
+/// as escapes too, so no text can end the element or open a comment in it.
+enum class JsonTarget { Document, ScriptElement };
+
 /// Writes `text` as a JSON string with its quotes: quote, backslash and
 /// control characters escaped, bytes that are not well-formed UTF-8
 /// replaced by U+FFFD, so any source text gives a valid document.
-void writeJsonString(Output& out, std::string_view text);
+void writeJsonString(Output& out, std::string_view text, JsonTarget target = JsonTarget::Document);
 
 #endif  // KINTREE_PUBLISH_JSON_ESCAPE_H_

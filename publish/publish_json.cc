@@ -30,7 +30,7 @@ void PublishJson::writeDocument(const ShownSet& shown) {
   importMode_ = options_.importLevel >= 0;
   std::string_view mode = importMode_ ? "imports" : "names";
   out_ << "{\"tool\":\"kintree\",\"version\":";
-  writeJsonString(out_, kVersion);
+  writeJsonString(out_, kVersion, target_);
   out_ << ",\"mode\":\"" << mode << "\",\"types\":[";
   // One type per line: the document stays one line per record for diff and grep.
   uint32_t id = 0;
@@ -45,31 +45,31 @@ void PublishJson::writeType(const ClassInfo& record, uint32_t id, const ShownSet
   out_ << "{\"id\":";
   out_.unsignedNumber(id);
   out_ << ",\"name\":";
-  writeJsonString(out_, record.name);
+  writeJsonString(out_, record.name, target_);
   out_ << ",\"qualifiedName\":";
   if (!record.qualifiedName.empty()) {
-    writeJsonString(out_, record.qualifiedName);
+    writeJsonString(out_, record.qualifiedName, target_);
   } else if (importMode_ || !record.defined || record.package.empty() || record.package == "none") {
     // Import records are named in full already; a placeholder's package is
     // only that of the file that referred to it.
-    writeJsonString(out_, record.name);
+    writeJsonString(out_, record.name, target_);
   } else {
     qualified_.assign(record.package).append(".").append(record.name);
-    writeJsonString(out_, qualified_);
+    writeJsonString(out_, qualified_, target_);
   }
   out_ << ",\"kind\":";
-  writeJsonString(out_, kindOf(record));
+  writeJsonString(out_, kindOf(record), target_);
   out_ << ",\"package\":";
-  writeJsonString(out_, record.package);
+  writeJsonString(out_, record.package, target_);
   out_ << ",\"declared\":" << (record.defined ? "true" : "false");
   out_ << ",\"modifiers\":";
-  writeJsonString(out_, record.modifiers);
+  writeJsonString(out_, record.modifiers, target_);
   out_ << ",\"annotations\":";
-  writeJsonString(out_, record.meta);
+  writeJsonString(out_, record.meta, target_);
   out_ << ",\"typeParameters\":";
-  writeJsonString(out_, record.generic);
+  writeJsonString(out_, record.generic, target_);
   out_ << ",\"file\":";
-  writeJsonString(out_, record.file);
+  writeJsonString(out_, record.file, target_);
   out_ << ",\"line\":";
   out_.unsignedNumber(record.line);
   writeLinks("parents", record.parents, shown);

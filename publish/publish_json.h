@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "model/class_set.h"
+#include "publish/json_escape.h"
 #include "publish/publish_text.h"
 
 class ShownSet;
@@ -24,6 +25,10 @@ class PublishJson : public PublishText {
 
   /// Writes the document of `shown`: "types" in its order, ids its positions.
   void writeDocument(const ShownSet& shown);
+
+ protected:
+  /// Where the document goes; the page publisher embeds it in its script.
+  JsonTarget target_ = JsonTarget::Document;
 
  private:
   void writeType(const ClassInfo& record, uint32_t id, const ShownSet& shown);

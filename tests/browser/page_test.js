@@ -47,6 +47,17 @@ function assertOffline(log) {
   assert.ok(log.requests.every((url) => url === pageUrl), `no request but the page: ${log.requests}`);
 }
 
+// Rows of examples/ with -A -I: the first two levels are open at load,
+// which for these three-level trees is every row.
+const EXAMPLES_AT_LOAD = [
+  '1 Animal', '2 Cat', '2 Dog', '3 Dog.Puppy', '3 Wolf', '1 Animal.Habitat', '1 Comparable',
+  '1 Keeper..Meal', '1 Named', '2 Pet', '1 Registry<K>', '2 Keeper<T extends Animal>', '3 HeadKeeper',
+  '1 Runnable', '1 java.io.Serializable',
+];
+// Kind marks in that order: class, placeholder, interface.
+const EXAMPLES_MARKS_AT_LOAD = 'CCCCCC?CIICCC??';
+const EXAMPLES_ROOTS = EXAMPLES_AT_LOAD.filter((row) => row.startsWith('1 '));
+
 test('interactive page', async (t) => {
   const browser = await launchBrowser();
   t.after(() => browser.close());
@@ -64,15 +75,21 @@ test('interactive page', async (t) => {
 
     await page.click('#collapse-all');
     assert.deepEqual(await visibleRows(page), EXAMPLES_ROOTS);
+    // A click on the toggle opens one level and puts the keyboard there.
     await page.click('#space .row:has(.name:text-is("Animal")) .toggle');
-    assert.deepEqual((await visibleRows(page)).slice(0, 4), ['1 Animal', '2 Cat', '2 Dog', '1 Animal.Habitat']);
+    assert.deepEqual((await visibleRows(page)).slice(0, 4), ['1 Animal *', '2 Cat', '2 Dog', '1 Animal.Habitat']);
     await page.click('#space .row:has(.name:text-is("Animal")) .toggle');
-    assert.deepEqual(await visibleRows(page), EXAMPLES_ROOTS);
+    assert.deepEqual(await visibleRows(page), ['1 Animal *', ...EXAMPLES_ROOTS.slice(1)]);
     await page.click('#expand-all');
-    assert.deepEqual(await visibleRows(page), EXAMPLES_ALL);
+    assert.deepEqual(await visibleRows(page), ['1 Animal *', ...EXAMPLES_AT_LOAD.slice(1)]);
 
+    // Grouped, each package holds its roots in list order.
     await page.check('#packages');
-    assert.deepEqual((await visibleRows(page)).filter((row) => row.startsWith('1 ')), EXAMPLES_PACKAGES);
+    assert.deepEqual(await visibleRows(page), [
+      '1 zoo.animals', '2 Animal', '3 Cat', '3 Dog', '2 Animal.Habitat', '2 Comparable', '2 Named', '3 Pet',
+      '2 java.io.Serializable', '1 zoo.keepers', '2 Keeper..Meal', '2 Runnable', '1 zoo.util', '2 Registry<K>',
+      '3 Keeper<T extends Animal>',
+    ]);
     await page.screenshot({ path: outPath('page.png') });
     await context.close();
   });
@@ -119,13 +136,24 @@ test('interactive page', async (t) => {
 
     // Details, each link selecting its record.
     await page.click('#space .row .name:text-is("Cat")');
-    assert.deepEqual(await detailsOf(page), CAT_DETAILS);
+    const cat = await detailsOf(page);
+    // The line comes with readers that count lines.
+    assert.match(cat.fields.File, /^animals\/Cat\.java(:4)?$/);
+    delete cat.fields.File;
+    assert.deepEqual(cat, {
+      heading: 'CCat',
+      fields: {
+        Kind: 'class', 'Qualified name': 'zoo.animals.Cat', Modifiers: 'public', Annotations: '@Deprecated ',
+        Package: 'zoo.animals',
+      },
+      links: { Parents: ['Animal'], 'Interfaces (2)': ['Pet', 'java.io.Serializable'] },
+    });
     await page.click('#details a:text-is("Animal")');
     assert.equal((await detailsOf(page)).heading, 'CAnimal');
     assert.equal(await page.evaluate(() => document.activeElement.tagName), 'H2');
     await page.keyboard.press('Tab');
     await page.keyboard.press('Enter');  // the Focus button
-    assert.deepEqual(await visibleRows(page), ANIMAL_FOCUS);
+    assert.deepEqual(await visibleRows(page), ['1 Animal *', '2 Cat', '2 Dog', '3 Dog.Puppy', '3 Wolf']);
     assert.ok(await page.isVisible('#focus-bar'));
     await page.click('#details a:text-is("Dog")');
     await page.click('#focus-clear');
@@ -150,24 +178,27 @@ test('interactive page', async (t) => {
     const root = writeAwkwardTree(temp.dir);
     writeTree(root, {
       // Markup, a comment opener and a line separator in the annotation and
-      // the type parameters; two parents; a cycle no root leads to.
+      // the type parameters; an interface with two parents.
       [`${awkwardDir}/Hostile.java`]:
         '@Evil</script><!--x public class Hostile<T</script><!--\u2028x> extends Base {}\n' +
-        'interface Two extends One, Other {}\ninterface One {}\n' +
-        'class Ring extends Loop {}\nclass Loop extends Ring {}\n',
+        'interface Two extends One, Other {}\ninterface One {}\n',
     });
     const html = runKintree(['--html', '-A', '-I', root]);
     const { page, log, context } = await openPage(browser, html);
     assertOffline(log);
     assert.equal(await page.evaluate(() => window.injected), undefined, 'no markup from a name ran');
     await page.click('#expand-all');
-    assert.deepEqual(await visibleRows(page), HOSTILE_ALL);
+    assert.deepEqual(await visibleRows(page), [
+      '1 Base', '2 Leaf', '2 Hostile<T</script><!--\u2028x>', '1 Missing', '2 Other', '3 Two', '1 One', '2 Two',
+    ]);
+    assert.deepEqual(await page.$$eval('#space .row .note', (notes) => notes.map((note) => note.textContent).filter(Boolean)),
+      ['2 parents', '2 parents']);
     await page.fill('#search', 'hostile');
     await page.press('#search', 'Enter');
     const details = await detailsOf(page);
     assert.equal(details.fields.Annotations, '@Evil</script><!--x ');
     assert.equal(details.fields['Type parameters'], '<T</script><!--\u2028x>');
-    assert.equal(details.fields.File, `${awkwardDir}/Hostile.java:1`);
+    assert.match(details.fields.File, new RegExp(`^${awkwardDir.replace(/[.*+?^${}()|[\]\\]/g, '\\$&')}/Hostile\\.java(:1)?$`));
     assert.equal(await page.evaluate(() => decodeURIComponent(location.hash)), '#Hostile');
     await context.close();
   });
