@@ -51,8 +51,8 @@ TEST(PageTest, EmbedsTheJsonDocumentWithNothingThatCanEndItsScript) {
   dir.write("src/Hostile.java",
             "@Odd</SCRIPT><!--&x public class Hostile<T</script><!--\xE2\x80\xA8\xE2\x80\xA9"
             "\xFF&amp> extends Base {}\n"
-            "interface Pet {}\n"
             "class Cat extends Hostile implements Pet {}\n");
+  dir.write("src/Pet.java", "interface Pet {}\n");
   RunResult json = runKintree("--json -A -I src", dir.path());
   RunResult page = runKintree("--html -A -I -L=Zoo src", dir.path());
   ASSERT_EQ(json.status, page.status);
@@ -63,11 +63,10 @@ TEST(PageTest, EmbedsTheJsonDocumentWithNothingThatCanEndItsScript) {
   ASSERT_NE(std::string::npos, data);
   ASSERT_GE(html.size(), data + PageBeforeData.size() + PageAfterData.size());
   EXPECT_EQ(html.size() - PageAfterData.size(), html.rfind(PageAfterData));
-  std::string settings =
-      html.substr(PageBeforeView.size(), data - PageBeforeView.size());
-  std::string document = html.substr(data + PageBeforeData.size(),
-                                     html.size() - PageAfterData.size() - data -
-                                         PageBeforeData.size());
+  std::string settings = html.substr(PageBeforeView.size(), data - PageBeforeView.size());
+  std::string document =
+      html.substr(data + PageBeforeData.size(),
+                  html.size() - PageAfterData.size() - data - PageBeforeData.size());
 
 #ifdef _WIN32
   const std::string separator = "\\\\";  // a backslash, escaped in JSON

@@ -20,7 +20,7 @@
 
   var KIND_MARKS = {
     'class': 'C', 'interface': 'I', 'enum': 'E', 'record': 'R', 'annotation': '@',
-    'package': 'P', 'import': 'M',
+    'package': 'P', 'import': 'i',
   };
 
   var settings = readJson('kintree-view');
@@ -79,8 +79,10 @@
 
   // Records
 
+  /// A type only referred to; in import mode the imported names are never
+  /// declared, and are no placeholders.
   function isPlaceholder(rec) {
-    return !types[rec].declared;
+    return !types[rec].declared && types[rec].kind !== 'import';
   }
 
   function label(rec) {
@@ -444,7 +446,7 @@
       var type = types[rec];
       if (rec === selected) classes += ' selected';
       if (isMatch && isMatch[rec]) classes += ' match';
-      if (!type.declared) classes += ' placeholder';
+      if (isPlaceholder(rec)) classes += ' placeholder';
       parts[1].hidden = false;
       setMark(parts[1], rec);
       parts[2].textContent = type.name;
@@ -768,15 +770,15 @@
     details.appendChild(actions);
 
     var list = element('dl');
-    addField(list, 'Kind', type.declared ? type.kind : type.kind + ', not declared in these sources');
+    addField(list, 'Kind', isPlaceholder(rec) ? type.kind + ', not declared in these sources' : type.kind);
     addField(list, 'Qualified name', type.qualifiedName);
     addField(list, 'Modifiers', type.modifiers);
     addField(list, 'Annotations', type.annotations);
     addField(list, 'Type parameters', type.typeParameters);
     addField(list, 'Package', type.package);
     var file = type.file.indexOf(basePath) === 0 ? type.file.slice(basePath.length) : type.file;
-    if (type.declared) addField(list, 'File', file + (type.line > 0 ? ':' + type.line : ''));
-    else addField(list, 'Referred to in', file);
+    if (isPlaceholder(rec)) addField(list, 'Referred to in', file);
+    else addField(list, 'File', file + (type.line > 0 ? ':' + type.line : ''));
     addLinks(list, 'Parents', type.parents);
     addLinks(list, 'Interfaces', type.interfaces);
     addLinks(list, 'Permitted subtypes', type.permits);
