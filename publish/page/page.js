@@ -633,10 +633,13 @@
     return node;
   }
 
+  /// Moves to the next (1) or previous (-1) match; from none, to the first
+  /// or the last.
   function stepMatch(step) {
-    if (!matchRows.length) return;
-    matchIndex = (matchIndex + step + matchRows.length) % matchRows.length;
-    if (matchIndex < 0) matchIndex = 0;
+    var total = matchRows.length;
+    if (!total) return;
+    if (matchIndex < 0) matchIndex = step > 0 ? 0 : total - 1;
+    else matchIndex = (matchIndex + step + total) % total;
     moveTo(matchRows[matchIndex]);
     showCount();
   }

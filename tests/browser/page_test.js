@@ -110,7 +110,10 @@ test('interactive page', async (t) => {
     assert.equal(await count(), 'No match');
     await page.fill('#search', 'd*g*');
     assert.equal(await count(), '2 matches');
-    // Enter and the arrows step through the matches; the details follow.
+    // Enter and the arrows step through the matches, round; the details follow.
+    await page.press('#search', 'ArrowUp');
+    assert.equal(await count(), '2 of 2');
+    assert.equal((await detailsOf(page)).heading, 'CDog.Puppy');
     await page.press('#search', 'Enter');
     assert.equal(await count(), '1 of 2');
     assert.equal((await detailsOf(page)).heading, 'CDog');

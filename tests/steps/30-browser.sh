@@ -1,4 +1,5 @@
-# Browser tests of the three HTML pages and the Mermaid diagrams: the system
+# Browser tests of the HTML pages (the interactive one offline, failing on
+# any request) and the Mermaid diagrams: the system
 # chromium, driven by playwright-core from the npm registry (its own browser
 # download is not used), with Debian's jQuery and DataTables answering the
 # CDN requests of the tabular page and the pinned Mermaid library of
