@@ -11,6 +11,9 @@
 #include "base/patterns.h"
 #include "platform/output.h"
 #include "publish/publish_html.h"
+#include "publish/publish_json.h"
+#include "publish/publish_mermaid.h"
+#include "publish/publish_page.h"
 #include "publish/publish_viz.h"
 #include "publish/section_loader.h"
 
@@ -73,6 +76,18 @@ Outcome tabular(ScanContext& c, const Argument&) {
 Outcome graphViz(ScanContext& c, const Argument&) {
   install<PublishViz>(c);
   return setStyle(c, GraphViz);
+}
+Outcome json(ScanContext& c, const Argument&) {
+  install<PublishJson>(c);
+  return Outcome::Go;
+}
+Outcome mermaid(ScanContext& c, const Argument&) {
+  install<PublishMermaid>(c);
+  return Outcome::Go;
+}
+Outcome page(ScanContext& c, const Argument&) {
+  install<PublishPage>(c);
+  return Outcome::Go;
 }
 Outcome splitByTree(ScanContext& c, const Argument&) {
   c.options.splitByTree = true;
@@ -197,6 +212,10 @@ const std::vector<SwitchRow>& switchTable() {
        "HTML body-end section from a file (after -h, -j or -T)", bodyEnd},
       {'0', nullptr, kNeeded, "find,replace", kAtPublishing,
        "replacement words applied to those sections", replacement},
+      {0, "json", kNone, nullptr, kAtPublishing, "JSON document of the shown records", json},
+      {0, "mermaid", kNone, nullptr, kAtPublishing, "Mermaid class diagram", mermaid},
+      {0, "html", kNone, nullptr, kAtPublishing,
+       "one interactive HTML page, self-contained and offline", page},
       {0, "help", kNone, nullptr, kAtOnce, "print this screen to standard output and end the run",
        help},
       {0, "version", kNone, nullptr, kAtOnce,

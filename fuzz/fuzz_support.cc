@@ -15,7 +15,9 @@
 #include "base/log.h"
 #include "model/class_list.h"
 #include "platform/output.h"
+#include "publish/page_template.h"
 #include "publish/publish_html.h"
+#include "publish/publish_page.h"
 #include "publish/publish_text.h"
 #include "publish/publish_viz.h"
 
@@ -199,6 +201,16 @@ void publishAll(ScanContext& context) {
   }
   context.options.tabular = false;
   context.options.showNames = false;
+
+  // The interactive page: its settings and its data hold no "<", so each
+  // script element ends where the page's own markup ends it.
+  PublishPage(classes, context.options, out).publish();
+  const std::string& page = out.captured();
+  size_t data = page.find(PageBeforeData);
+  require(page.find('<', PageBeforeView.size()) == data, "source text broke out of the settings");
+  require(page.find('<', data + PageBeforeData.size()) == page.size() - PageAfterData.size(),
+          "source text broke out of the page's data");
+  out.clearCaptured();
 
   // The graph on standard output, then split by tree and by a node budget
   // into the sandbox's output folder.

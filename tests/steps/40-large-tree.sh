@@ -9,7 +9,7 @@ if [ ! -f "$large_zip" ]; then
   need_packages openjdk-17-source
   large_zip=$(readlink -f /usr/lib/jvm/openjdk-17/lib/src.zip)
 fi
-need_packages unzip
+need_packages unzip python3-jsonschema
 
 echo "== large tree: $large_zip"
 build_main kintree
@@ -63,6 +63,11 @@ if [ "$large_bytes" -ge 67108864 ]; then
   echo "kintree -x over the whole JDK writes 64 MB or more"
   exit 1
 fi
+
+# The JSON document of every record agrees with the name table, record for
+# record, and holds to the shipped schema.
+python3 tests/json_output_test.py doc/kintree.schema.json build/kintree --tree \
+  "$large_work/jdk/java.base" -A -I
 rm -rf "$large_work"
 echo "== large tree: $large_files files in java.base, same output twice;" \
   "whole JDK: no name with a blank or permits, -x $large_bytes bytes"
