@@ -1,19 +1,22 @@
 #include "publish/publish_json.h"
 
-#include "app/scan_context.h"
-#include "app/usage.h"
+#include "base/version.h"
 #include "model/class_list.h"
+#include "model/options.h"
 #include "model/shown_set.h"
 #include "platform/output.h"
 #include "publish/json_escape.h"
 
-PublishJson::PublishJson(ClassList& classes, ScanContext& context)
-    : PublishText(classes, context) {}
+PublishJson::PublishJson(ClassList& classes, const Options& options, Output& out)
+    : PublishText(classes, options, out) {}
 
-void PublishJson::publish() { printTree(); }
+bool PublishJson::publish() {
+  printTree();
+  return true;
+}
 
 void PublishJson::printTree() {
-  writeDocument(ShownSet::ofTree(classes_, context_.includeNonPublic, context_.includeInterfaces));
+  writeDocument(ShownSet::ofTree(classes_, options_.includeNonPublic, options_.includeInterfaces));
 }
 
 std::string_view PublishJson::kindOf(const ClassInfo& record) const {
@@ -24,7 +27,7 @@ std::string_view PublishJson::kindOf(const ClassInfo& record) const {
 }
 
 void PublishJson::writeDocument(const ShownSet& shown) {
-  importMode_ = context_.importLevel >= 0;
+  importMode_ = options_.importLevel >= 0;
   std::string_view mode = importMode_ ? "imports" : "names";
   out_ << "{\"tool\":\"kintree\",\"version\":";
   writeJsonString(out_, kVersion);

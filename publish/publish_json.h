@@ -14,11 +14,11 @@ class ShownSet;
 /// is described by doc/kintree.schema.json.
 class PublishJson : public PublishText {
  public:
-  PublishJson(ClassList& classes, ScanContext& context);
+  PublishJson(ClassList& classes, const Options& options, Output& out);
 
   /// The document alone: +n and -t change nothing, since a name table or a
   /// missing document would leave standard output no longer one JSON text.
-  void publish() override;
+  bool publish() override;
   /// The document of the records the tree would show.
   void printTree() override;
 

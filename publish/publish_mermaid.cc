@@ -3,8 +3,8 @@
 #include <map>
 #include <vector>
 
-#include "app/log.h"
-#include "app/scan_context.h"
+#include "base/log.h"
+#include "model/options.h"
 #include "model/shown_set.h"
 #include "platform/output.h"
 #include "publish/json_escape.h"
@@ -168,13 +168,13 @@ std::string mermaidDiagram(const ShownSet& shown, bool byPackage, bool importMod
   return text;
 }
 
-PublishMermaid::PublishMermaid(ClassList& classes, ScanContext& context)
-    : PublishText(classes, context) {}
+PublishMermaid::PublishMermaid(ClassList& classes, const Options& options, Output& out)
+    : PublishText(classes, options, out) {}
 
 void PublishMermaid::printTree() {
   std::string text = mermaidDiagram(
-      ShownSet::ofTree(classes_, context_.includeNonPublic, context_.includeInterfaces), false,
-      context_.importLevel >= 0);
+      ShownSet::ofTree(classes_, options_.includeNonPublic, options_.includeInterfaces), false,
+      options_.importLevel >= 0);
   out_ << text;
   size_t length = utf16Length(text);
   if (length > kMermaidTextLimit) {

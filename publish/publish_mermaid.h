@@ -18,7 +18,7 @@ inline constexpr size_t kMermaidTextLimit = 50000;
 /// when +n asks for one.
 class PublishMermaid : public PublishText {
  public:
-  PublishMermaid(ClassList& classes, ScanContext& context);
+  PublishMermaid(ClassList& classes, const Options& options, Output& out);
 
   /// Writes the diagram, whole, and warns on standard error when it is
   /// longer than Mermaid renders by default.

@@ -5,8 +5,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/log.h"
 #include "app/scan_context.h"
+#include "base/log.h"
 #include "model/shown_set.h"
 #include "platform/output.h"
 
@@ -68,7 +68,7 @@ TEST(MermaidDiagram, LongDiagramIsWrittenWholeWithAWarning) {
   }
   std::ostringstream messages;
   Log::destination = &messages;
-  PublishMermaid(context.classes, context).printTree();
+  PublishMermaid(context.classes, context.options, out).printTree();
   Log::destination = &std::cerr;
   // The last record's class line is there: nothing was cut.
   EXPECT_GT(out.captured().size(), kMermaidTextLimit);
