@@ -1,21 +1,26 @@
 #!/usr/bin/env node
 // Writes docs/html-tree.png, docs/html-dtree.png and docs/html-table.png:
-// the three HTML pages of examples/ as headless chromium shows them. The
-// dtree page is drawn by the test double of the dtree library (the library
-// itself is not packaged), so its tree has bullets instead of folder icons.
+// the three HTML pages of examples/ as headless chromium shows them, and
+// docs/mermaid.png, the Mermaid diagram of examples/ as the pinned Mermaid
+// library draws it. The dtree page is drawn by the test double of the dtree
+// library (the library itself is not packaged), so its tree has bullets
+// instead of folder icons.
 //   node tests/browser/screenshots.js [output directory]
 'use strict';
 
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
-const { repoRoot, runKintree, launchBrowser, openPage } = require('./lib/harness');
+const { repoRoot, runKintree, launchBrowser, openPage, openMermaidPage } = require('./lib/harness');
 
 const pages = [
   { file: 'html-tree.png', args: ['-h'], viewport: { width: 980, height: 420 } },
   { file: 'html-dtree.png', args: ['-j'], viewport: { width: 640, height: 480 }, dtreeDouble: true },
   { file: 'html-table.png', args: ['-T', '-I'], viewport: { width: 900, height: 560 } },
 ];
+
+// The diagram README shows as a Mermaid block and as this picture.
+const mermaidArgs = ['--mermaid', '-I', 'examples'];
 
 async function main() {
   const outDir = path.resolve(process.argv[2] || path.join(repoRoot, 'docs'));
@@ -37,6 +42,17 @@ async function main() {
       await context.close();
       console.log(`wrote ${path.join(outDir, shot.file)}`);
     }
+    const diagram = runKintree(mermaidArgs, { cwd: demo });
+    const { page, log, context } = await openMermaidPage(browser, { viewport: { width: 1000, height: 600 } });
+    await page.evaluate(async (source) => {
+      const { svg } = await window.mermaid.render('diagram', source);
+      document.getElementById('out').innerHTML = svg;
+    }, diagram);
+    const problems = [...log.pageErrors, ...log.consoleErrors, ...log.unexpected];
+    if (problems.length) throw new Error(`mermaid.png: the diagram did not draw cleanly:\n${problems.join('\n')}`);
+    await page.locator('#out svg').screenshot({ path: path.join(outDir, 'mermaid.png') });
+    await context.close();
+    console.log(`wrote ${path.join(outDir, 'mermaid.png')}`);
   } finally {
     await browser.close();
     fs.rmSync(demo, { recursive: true, force: true });
