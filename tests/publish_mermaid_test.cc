@@ -21,7 +21,7 @@ TEST(MermaidText, IdsAreWordsAndLabelsKeepOnlyPlainCharacters) {
       {"Map.Entry", "Map_Entry_7", "Map.Entry"},
       {"Outer$Inner", "Outer_Inner_7", "Outer#36;Inner"},
       {"Map<K, V>", "Map_K_V__7", "Map#60;K#44;#32;V#62;"},
-      {"__init__", "_init__7", "#95;#95;init#95;#95;"},
+      {"__init__", "__init___7", "#95;#95;init#95;#95;"},
       {"K\xC3\xA4se", "K_se_7", "K\xC3\xA4se"},
       {"a\"</script>\\%%", "a_script__7", "a#34;#60;#47;script#62;#92;#37;#37;"},
       {"bad\xFF", "bad__7", "bad\xEF\xBF\xBD"},
