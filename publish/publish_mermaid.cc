@@ -3,6 +3,7 @@
 #include <map>
 #include <vector>
 
+#include "base/char_class.h"
 #include "base/log.h"
 #include "model/options.h"
 #include "model/shown_set.h"
@@ -10,10 +11,6 @@
 #include "publish/json_escape.h"
 
 namespace {
-
-bool isAsciiAlphanumeric(unsigned char c) {
-  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
 
 /// The stereotype Mermaid draws above the name, or nothing for a class.
 std::string_view stereotype(const std::string& kind) {
@@ -47,7 +44,7 @@ void appendNamespaceName(std::string& text, std::string_view package) {
     size_t end = package.find('.', start);
     std::string_view part = package.substr(start, end - start);
     if (part.empty()) text += '_';
-    for (char c : part) text += isAsciiAlphanumeric(static_cast<unsigned char>(c)) ? c : '_';
+    for (char c : part) text += isWordCharacter(c) ? c : '_';
     if (isMermaidWord(part)) text += '_';
     if (end == std::string_view::npos) break;
     text += '.';
@@ -60,7 +57,7 @@ void appendNamespaceName(std::string& text, std::string_view package) {
 void appendMermaidId(std::string& text, std::string_view name, uint32_t index) {
   bool inRun = false;
   for (char c : name) {
-    if (isAsciiAlphanumeric(static_cast<unsigned char>(c))) {
+    if (isWordCharacter(c)) {
       text += c;
       inRun = false;
     } else if (!inRun) {
@@ -76,7 +73,7 @@ void appendMermaidLabel(std::string& text, std::string_view label) {
   for (size_t i = 0; i < label.size();) {
     unsigned char c = static_cast<unsigned char>(label[i]);
     // "_" and "*" would read as Markdown emphasis, so they go as codes too.
-    if (isAsciiAlphanumeric(c) || c == '.') {
+    if (isAsciiLetter(label[i]) || isAsciiDigit(label[i]) || c == '.') {
       text += static_cast<char>(c);
       ++i;
     } else if (c < 0x80) {

@@ -32,8 +32,9 @@ class PublishMermaid : public PublishText {
 std::string mermaidDiagram(const ShownSet& shown, bool byPackage, bool importMode);
 
 /// A class id Mermaid reads as one plain word whatever the name holds: its
-/// ASCII letters and digits, every other run as "_", then "_" and `index`,
-/// which keeps ids apart and never lets one read as a keyword.
+/// ASCII letters, digits and "_", every run of other bytes as one "_", then
+/// "_" and `index`, which keeps ids apart and never lets one read as a
+/// keyword.
 void appendMermaidId(std::string& text, std::string_view name, uint32_t index);
 
 /// `text` for a double-quoted Mermaid label: ASCII letters, digits, "." and

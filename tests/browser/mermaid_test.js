@@ -9,12 +9,8 @@ const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
 const {
-  runKintree, launchBrowser, openPage, makeTempDir, placeGoldenCase, goldenDir,
+  runKintree, launchBrowser, openMermaidPage, makeTempDir, placeGoldenCase, goldenDir,
 } = require('./lib/harness');
-
-const mermaidFile = require.resolve('mermaid/dist/mermaid.min.js');
-const html = '<!DOCTYPE html><html><head><meta charset="utf-8">' +
-  '<script src="mermaid.min.js"></script></head><body><div id="out"></div></body></html>';
 
 const cases = fs.readdirSync(goldenDir).filter((name) => {
   const args = path.join(goldenDir, name, 'args');
@@ -56,8 +52,7 @@ test('every Mermaid diagram of the whole-run cases renders with its records and 
   assert.ok(cases.length >= 4, `Mermaid cases: ${cases}`);
   const browser = await launchBrowser();
   t.after(() => browser.close());
-  const { page, log } = await openPage(browser, html, { files: { 'mermaid.min.js': mermaidFile } });
-  await page.evaluate(() => window.mermaid.initialize({ startOnLoad: false }));
+  const { page, log } = await openMermaidPage(browser);
   for (const name of cases) {
     await t.test(name, async () => {
       const temp = makeTempDir();

@@ -2,16 +2,17 @@
 // Writes docs/html-tree.png, docs/html-dtree.png, docs/html-table.png and
 // docs/html-page-light.png, docs/html-page-dark.png: the HTML pages of
 // examples/ as headless chromium shows them, the interactive page in both
-// colour schemes with one class selected. The dtree page is drawn by the
-// test double of the dtree library (the library itself is not packaged), so
-// its tree has bullets instead of folder icons.
+// colour schemes with one class selected; and docs/mermaid.png, the Mermaid
+// diagram of examples/ as the pinned Mermaid library draws it. The dtree
+// page is drawn by the test double of the dtree library (the library itself
+// is not packaged), so its tree has bullets instead of folder icons.
 //   node tests/browser/screenshots.js [output directory]
 'use strict';
 
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
-const { repoRoot, runKintree, launchBrowser, openPage } = require('./lib/harness');
+const { repoRoot, runKintree, launchBrowser, openPage, openMermaidPage } = require('./lib/harness');
 
 const pages = [
   { file: 'html-tree.png', args: ['-h'], viewport: { width: 980, height: 420 } },
@@ -22,6 +23,9 @@ const pages = [
     colorScheme, address: '#zoo.animals.Dog',
   })),
 ];
+
+// The diagram README shows as a Mermaid block and as this picture.
+const mermaidArgs = ['--mermaid', '-I', 'examples'];
 
 async function main() {
   const outDir = path.resolve(process.argv[2] || path.join(repoRoot, 'docs'));
@@ -44,6 +48,17 @@ async function main() {
       await context.close();
       console.log(`wrote ${path.join(outDir, shot.file)}`);
     }
+    const diagram = runKintree(mermaidArgs, { cwd: demo });
+    const { page, log, context } = await openMermaidPage(browser, { viewport: { width: 1000, height: 600 } });
+    await page.evaluate(async (source) => {
+      const { svg } = await window.mermaid.render('diagram', source);
+      document.getElementById('out').innerHTML = svg;
+    }, diagram);
+    const problems = [...log.pageErrors, ...log.consoleErrors, ...log.unexpected];
+    if (problems.length) throw new Error(`mermaid.png: the diagram did not draw cleanly:\n${problems.join('\n')}`);
+    await page.locator('#out svg').screenshot({ path: path.join(outDir, 'mermaid.png') });
+    await context.close();
+    console.log(`wrote ${path.join(outDir, 'mermaid.png')}`);
   } finally {
     await browser.close();
     fs.rmSync(demo, { recursive: true, force: true });

@@ -142,6 +142,19 @@ async function openPage(browser, html, options = {}) {
   return { page, context, log };
 }
 
+// The Mermaid library pinned in package.json, served beside the page.
+const mermaidFile = require.resolve('mermaid/dist/mermaid.min.js');
+const mermaidPage = '<!DOCTYPE html><html><head><meta charset="utf-8">' +
+  '<script src="mermaid.min.js"></script></head><body><div id="out"></div></body></html>';
+
+/// Opens an empty page with the Mermaid library loaded and initialised;
+/// diagrams are drawn into its element "out".
+async function openMermaidPage(browser, options = {}) {
+  const opened = await openPage(browser, mermaidPage, { ...options, files: { 'mermaid.min.js': mermaidFile } });
+  await opened.page.evaluate(() => window.mermaid.initialize({ startOnLoad: false }));
+  return opened;
+}
+
 /// Copies a whole-run case's sources to dir and runs its setup script
 /// there, as tests/run_golden.sh does; returns the case's arguments.
 function placeGoldenCase(caseDir, dir) {
@@ -196,5 +209,5 @@ function outPath(name) {
 module.exports = {
   repoRoot, examplesDir: path.join(repoRoot, 'examples'), origin, pageUrl,
   runKintree, launchBrowser, openPage, makeTempDir, writeTree, writeAwkwardTree, awkwardDir, outPath,
-  placeGoldenCase, goldenDir: path.join(repoRoot, 'tests', 'golden'),
+  openMermaidPage, placeGoldenCase, goldenDir: path.join(repoRoot, 'tests', 'golden'),
 };
