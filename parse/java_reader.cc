@@ -1,6 +1,7 @@
 #include "parse/java_reader.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "parse/java_tokenizer.h"
@@ -99,6 +100,8 @@ class Reader {
   void readImport();
   void readDeclaration(const Token& keyword, const char* kind);
   void readTypeList(std::vector<std::string>& names);
+  /// Passes over the rest of a statement that declares nothing.
+  void skipRest();
   /// The 1-based line of byte `offset`; offsets come in increasing order.
   uint32_t lineAt(size_t offset);
 
@@ -327,25 +330,54 @@ void Reader::readDeclaration(const Token& keyword, const char* kind) {
 
 uint32_t Reader::lineAt(size_t offset) {
   std::string_view text = tokens_.text();
-  line_ +=
-      static_cast<uint32_t>(std::count(text.begin() + lineOffset_, text.begin() + offset, '\n'));
+  line_ += static_cast<uint32_t>(countLineFeeds(text.substr(lineOffset_, offset - lineOffset_)));
   lineOffset_ = offset;
   return line_;
 }
 
+void Reader::skipRest() {
+  // A token taken ahead belongs to the rest, unless it ends the statement.
+  if (hasPending_) {
+    if (pending_.kind == TokenKind::Symbol && std::strchr(";{}:", pending_.symbol)) return;
+    hasPending_ = false;
+  }
+  tokens_.skipStatement();
+}
+
 void Reader::read() {
-  Token previous;
+  // Each turn stands where a statement or member may begin. Modifiers and
+  // annotations gather there; a kind keyword declares a type; any other
+  // token means the rest of the statement declares nothing, up to the next
+  // ";", "{", "}" or ":" (which a label or case ends with).
   for (;;) {
     Token token = next();
-    Token before = previous;
-    previous = token;
     if (token.kind == TokenKind::End) return;
-    if (token.kind == TokenKind::Identifier) {
+    if (token.kind == TokenKind::Symbol) {
+      switch (token.symbol) {
+        case '@':
+          if (isWord(peek(), "interface")) {
+            readDeclaration(next(), "annotation");
+          } else {
+            readAnnotation(token, &meta_);
+          }
+          continue;
+        case '{':
+          frames_.push_back(-1);
+          resetPrefix();
+          continue;
+        case '}':
+          if (!frames_.empty()) frames_.pop_back();
+          resetPrefix();
+          continue;
+        case ';':
+        case ':':
+          resetPrefix();
+          continue;
+      }
+    } else if (token.kind == TokenKind::Identifier) {
       std::string_view word = textOf(token);
       switch (classify(word)) {
         case Word::Class:
-          // "String.class" is a class literal.
-          if (isSymbol(before, '.')) break;
           readDeclaration(token, "class");
           continue;
         case Word::Interface:
@@ -383,7 +415,7 @@ void Reader::read() {
         case Word::Non:
           if (isSymbol(peek(), '-') && isWord(peekSecond(), "sealed")) {
             next();
-            previous = next();
+            next();
             if (!modifiers_.empty()) modifiers_ += ' ';
             modifiers_ += "non-sealed";
             continue;
@@ -392,19 +424,9 @@ void Reader::read() {
         case Word::Other:
           break;
       }
-    } else if (isSymbol(token, '@')) {
-      if (isWord(peek(), "interface")) {
-        readDeclaration(next(), "annotation");
-      } else {
-        readAnnotation(token, &meta_);
-      }
-      continue;
-    } else if (isSymbol(token, '{')) {
-      frames_.push_back(-1);
-    } else if (isSymbol(token, '}')) {
-      if (!frames_.empty()) frames_.pop_back();
     }
     resetPrefix();
+    skipRest();
   }
 }
 

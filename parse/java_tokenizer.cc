@@ -3,6 +3,10 @@
 #include <array>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 enum CharClass : unsigned char { kOther, kSpace, kWord };
@@ -21,6 +25,18 @@ constexpr std::array<CharClass, 256> kCharClass = [] {
   for (int c = 0x80; c < 0x100; ++c) table[c] = kWord;
   return table;
 }();
+
+// The bytes where skipStatement() stops to look: the statement ends, and
+// the openers of literals, comments and Unicode escapes.
+constexpr std::array<bool, 256> kStops = [] {
+  std::array<bool, 256> table{};
+  for (unsigned char c : {';', '{', '}', ':', '"', '\'', '/', '\\'}) table[c] = true;
+  return table;
+}();
+
+bool endsStatement(uint32_t unit) {
+  return unit == ';' || unit == '{' || unit == '}' || unit == ':';
+}
 
 CharClass classOf(char c) { return kCharClass[static_cast<unsigned char>(c)]; }
 
@@ -51,13 +67,33 @@ size_t JavaTokenizer::unicodeEscape(size_t i, uint32_t& unit) const {
   return j + 4;
 }
 
+size_t JavaTokenizer::skipBlanks(size_t i) const {
+  size_t n = text_.size();
+#ifdef __SSE2__
+  // Indentation makes runs of a dozen blanks common.
+  while (i + 16 <= n) {
+    __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text_.data() + i));
+    // Tab to carriage return are 9 to 13: c - 9 below 5 without sign, which
+    // a signed comparison sees once the top bits are flipped.
+    __m128i shifted = _mm_xor_si128(_mm_sub_epi8(block, _mm_set1_epi8(9)), _mm_set1_epi8('\x80'));
+    __m128i control = _mm_cmplt_epi8(shifted, _mm_set1_epi8(static_cast<char>(5 ^ 0x80)));
+    __m128i blank = _mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8(' ')), control);
+    unsigned other = ~static_cast<unsigned>(_mm_movemask_epi8(blank)) & 0xFFFF;
+    if (other != 0) return i + static_cast<unsigned>(__builtin_ctz(other));
+    i += 16;
+  }
+#endif
+  while (i < n && classOf(text_[i]) == kSpace) ++i;
+  return i;
+}
+
 void JavaTokenizer::skipSpace() {
   size_t n = text_.size();
   size_t i = position_;
   while (i < n) {
     char c = text_[i];
     if (classOf(c) == kSpace) {
-      ++i;
+      i = skipBlanks(i + 1);
     } else if (c == '/' && i + 1 < n && text_[i + 1] == '/') {
       const void* lineEnd = std::memchr(text_.data() + i, '\n', n - i);
       i = lineEnd ? static_cast<const char*>(lineEnd) - text_.data() + 1 : n;
@@ -180,4 +216,74 @@ Token JavaTokenizer::next() {
   }
   position_ = token.end;
   return token;
+}
+
+size_t JavaTokenizer::findStop(size_t i) const {
+  size_t n = text_.size();
+#ifdef __SSE2__
+  const char* data = text_.data();
+  while (i + 16 <= n) {
+    __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+    auto is = [block](char c) { return _mm_cmpeq_epi8(block, _mm_set1_epi8(c)); };
+    __m128i stops = _mm_or_si128(
+        _mm_or_si128(_mm_or_si128(is(';'), is('{')), _mm_or_si128(is('}'), is(':'))),
+        _mm_or_si128(_mm_or_si128(is('"'), is('\'')), _mm_or_si128(is('/'), is('\\'))));
+    unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(stops));
+    if (mask != 0) return i + static_cast<unsigned>(__builtin_ctz(mask));
+    i += 16;
+  }
+#endif
+  while (i < n && !kStops[static_cast<unsigned char>(text_[i])]) ++i;
+  return i;
+}
+
+void JavaTokenizer::skipStatement() {
+  size_t n = text_.size();
+  size_t i = position_;
+  for (;;) {
+    i = findStop(i);
+    if (i >= n) break;
+    char c = text_[i];
+    uint32_t unit = static_cast<unsigned char>(c);
+    size_t after = i + 1;
+    if (c == '\\') {
+      size_t end = unicodeEscape(i, unit);
+      if (end != 0) after = end;
+    }
+    if (endsStatement(unit)) break;
+    if (c == '"' && i + 2 < n && text_[i + 1] == '"' && text_[i + 2] == '"') {
+      i = skipTextBlock(i + 3);
+    } else if (unit == '"' || unit == '\'') {
+      i = skipQuoted(after, static_cast<char>(unit));
+    } else if (c == '/' && after < n && (text_[after] == '/' || text_[after] == '*')) {
+      position_ = i;
+      skipSpace();
+      i = position_;
+    } else {
+      i = after;
+    }
+  }
+  position_ = i;
+}
+
+size_t countLineFeeds(std::string_view text) {
+  size_t count = 0;
+  size_t i = 0;
+  size_t n = text.size();
+#ifdef __SSE2__
+  // Byte counters in a vector, summed before any of them can overflow.
+  const __m128i lineFeed = _mm_set1_epi8('\n');
+  while (n - i >= 16) {
+    __m128i counters = _mm_setzero_si128();
+    for (int round = 0; round < 255 && n - i >= 16; ++round, i += 16) {
+      __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+      counters = _mm_sub_epi8(counters, _mm_cmpeq_epi8(block, lineFeed));
+    }
+    __m128i sums = _mm_sad_epu8(counters, _mm_setzero_si128());
+    count += static_cast<size_t>(_mm_cvtsi128_si32(sums)) +
+             static_cast<size_t>(_mm_cvtsi128_si32(_mm_srli_si128(sums, 8)));
+  }
+#endif
+  for (; i < n; ++i) count += text[i] == '\n';
+  return count;
 }

@@ -28,6 +28,10 @@ class JavaTokenizer {
 
   /// The next token; End (empty, at the text's end) when none is left.
   Token next();
+  /// Moves on to the next ";", "{", "}" or ":" outside comments and
+  /// literals, which next() then returns: the rest of a statement that
+  /// cannot declare a type is passed over without making tokens of it.
+  void skipStatement();
 
   std::string_view text() const { return text_; }
   std::string_view textOf(const Token& token) const {
@@ -35,6 +39,10 @@ class JavaTokenizer {
   }
 
  private:
+  /// The first index from `i` of a byte that skipStatement() must look at.
+  size_t findStop(size_t i) const;
+  /// The first index from `i` that holds no whitespace.
+  size_t skipBlanks(size_t i) const;
   /// Skips whitespace and comments from position_.
   void skipSpace();
   /// The end of the literal whose opening quote ends before `i`.
@@ -49,5 +57,8 @@ class JavaTokenizer {
   std::string_view text_;
   size_t position_ = 0;
 };
+
+/// The number of line feeds in `text`.
+size_t countLineFeeds(std::string_view text);
 
 #endif  // KINTREE_PARSE_JAVA_TOKENIZER_H_
