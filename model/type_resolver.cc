@@ -2,7 +2,7 @@
 
 #include <unordered_map>
 
-#include "app/log.h"
+#include "base/log.h"
 #include "model/class_list.h"
 #include "model/java_lang.h"
 #include "platform/output.h"
@@ -127,7 +127,7 @@ void Resolver::createRecords() {
     auto inserted = byName_.emplace(declared_[i].qualifiedName, static_cast<int32_t>(i));
     if (!inserted.second) {
       const Declared& first = declared_[inserted.first->second];
-      Log(1).stream() << "Duplicate class=" << declared_[i].qualifiedName << "\n File "
+      Log(Log::kDuplicates).stream() << "Duplicate class=" << declared_[i].qualifiedName << "\n File "
                       << declared_[i].file->path << "\n  and " << first.file->path;
     }
   }

@@ -1,8 +1,8 @@
 #include "publish/dtree_writer.h"
 
-#include "app/scan_context.h"
 #include "model/class_list.h"
 #include "model/inclusion.h"
+#include "model/options.h"
 #include "platform/output.h"
 #include "publish/html_escape.h"
 #include "publish/publish_text.h"
@@ -18,8 +18,8 @@ std::string address(std::string_view text) { return javaScriptEscape(htmlEscapeA
 
 }  // namespace
 
-DtreeWriter::DtreeWriter(const ClassList& classes, ScanContext& context, Output& out)
-    : classes_(classes), context_(context), out_(out) {}
+DtreeWriter::DtreeWriter(const ClassList& classes, const Options& options, Output& out)
+    : classes_(classes), options_(options), out_(out) {}
 
 void DtreeWriter::printTree() {
   basePath_ = commonFilePrefix(classes_);
@@ -29,12 +29,12 @@ void DtreeWriter::printTree() {
     out_ << "\np='" << value << "';\ni='" << value << "';\n";
   }
 
-  Inclusion inclusion(classes_, context_.includeNonPublic, context_.includeInterfaces);
+  Inclusion inclusion(classes_, options_.includeNonPublic, options_.includeInterfaces);
   onPath_.assign(classes_.sequenceLimit(), false);
   for (const auto& entry : classes_.records()) {
     const ClassInfo& root = *entry.second;
     if (!root.parents.empty() || !inclusion.isShownDeep(root)) continue;
-    int32_t id = context_.nextNodeId++;
+    int32_t id = nextNodeId++;
     writeNode(id, 0, root);
     writeChildNodes(id, root, inclusion);
   }
@@ -87,7 +87,7 @@ void DtreeWriter::writeChildNodes(int32_t id, const ClassInfo& record, Inclusion
     if (onPath[child->sequence]) continue;
     // A hidden child still takes a number, and its descendants are visited
     // under it, so the numbering does not depend on what is shown.
-    int32_t childId = context_.nextNodeId++;
+    int32_t childId = nextNodeId++;
     if (inclusion.isShownDeep(*child)) writeNode(childId, frame.id, *child);
     onPath[child->sequence] = true;
     frames.push_back({child, childId, 0});

@@ -6,8 +6,9 @@
 class Publish {
  public:
   virtual ~Publish() = default;
-  /// Writes the whole output of the run.
-  virtual void publish() = 0;
+  /// Writes the whole output of the run; false when an output file lost
+  /// data, which fails the run.
+  virtual bool publish() = 0;
   /// Writes the class hierarchy in this format.
   virtual void printTree() = 0;
   /// Writes the alphabetic name table.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/scan_context.h"
 #include "model/class_list.h"
 #include "model/inclusion.h"
 #include "platform/output.h"
@@ -56,8 +55,8 @@ constexpr int kRootModifierWidth = 20;
 
 }  // namespace
 
-PublishHtml::PublishHtml(ClassList& classes, ScanContext& context)
-    : PublishText(classes, context) {}
+PublishHtml::PublishHtml(ClassList& classes, const Options& options, Output& out)
+    : PublishText(classes, options, out) {}
 
 void PublishHtml::setSection(SectionKind kind, std::string text) {
   switch (kind) {
@@ -106,22 +105,23 @@ void PublishHtml::writeHomeLink() {
   out_ << "<a href=\"" << kHomePage << "\"> Quillmoor - Tavrin </a>";
 }
 
-void PublishHtml::publish() {
-  applyReplacements(headSection, context_.replacements);
-  applyReplacements(bodyBeginSection, context_.replacements);
-  applyReplacements(bodyEndSection, context_.replacements);
-  if (context_.tabular) {
+bool PublishHtml::publish() {
+  applyReplacements(headSection, options_.replacements);
+  applyReplacements(bodyBeginSection, options_.replacements);
+  applyReplacements(bodyEndSection, options_.replacements);
+  if (options_.tabular) {
     writeTabularPage();
-  } else if (context_.style == JavaScript) {
+  } else if (options_.style == JavaScript) {
     writeDtreePage();
   } else {
     PublishText::publish();
   }
+  return true;
 }
 
 void PublishHtml::printTree() {
-  if (context_.style == JavaScript) {
-    DtreeWriter(classes_, context_, out_).printTree();
+  if (options_.style == JavaScript) {
+    DtreeWriter(classes_, options_, out_).printTree();
   } else {
     printImageTree();
   }
@@ -149,7 +149,7 @@ void PublishHtml::writeDtreePage() {
   if (!bodyBeginSection.empty()) {
     out_ << bodyBeginSection;
   } else {
-    const auto& titles = context_.titles;
+    const auto& titles = options_.titles;
     out_ << kBodyStart << "<h1> " << titleAt(0, "Class List") << " </h1> \n \n<h2>"
          << (titles.size() >= 2 ? titles[1] : formatDate(kDatePattern))
          << "</h2> \n"
@@ -187,12 +187,12 @@ void PublishHtml::writeTabularPage() {
   writeHomeLink();
   out_ << "\n  Created on:" << formatDate(kFooterDatePattern) << "<p>\n<h2>Tabular List of "
        << titleAt(0, "Class List") << "</h2><body>\n";
-  HtmlTableWriter(classes_, context_, out_).writeTable();
+  HtmlTableWriter(classes_, options_, out_).writeTable();
   out_ << "</body> \n</html> \n\n";
 }
 
 void PublishHtml::printImageTree() {
-  OutputStyle style = context_.style;
+  OutputStyle style = options_.style;
   if (style == HtmlImages) {
     out_ << "<html>\n";
     writeImageStyles(out_);
@@ -209,7 +209,7 @@ void PublishHtml::printImageTree() {
 
   // Every parentless record is a root here, whatever -A and -I say; only
   // the children are filtered.
-  Inclusion inclusion(classes_, context_.includeNonPublic, context_.includeInterfaces);
+  Inclusion inclusion(classes_, options_.includeNonPublic, options_.includeInterfaces);
   TreePrefix prefix;
   for (const auto& entry : classes_.records()) {
     const ClassInfo& root = *entry.second;

@@ -20,11 +20,11 @@ extern const std::string_view DtreeScript;
 /// titles and section files are the user's own HTML and stay verbatim.
 class PublishHtml : public PublishText {
  public:
-  PublishHtml(ClassList& classes, ScanContext& context);
+  PublishHtml(ClassList& classes, const Options& options, Output& out);
 
   /// The tabular page with -T, else the dtree page with -j, else the name
   /// table (+n) and the image tree as the text publisher would.
-  void publish() override;
+  bool publish() override;
   /// The image tree (rows only unless the style is HtmlImages), or with -j
   /// the dtree node lines.
   void printTree() override;

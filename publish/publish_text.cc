@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/scan_context.h"
 #include "model/class_list.h"
 #include "model/inclusion.h"
+#include "model/options.h"
 #include "platform/file_system.h"
 #include "platform/output.h"
 #include "publish/output_style.h"
@@ -40,16 +40,17 @@ std::string commonFilePrefix(const ClassList& classes) {
   return prefix;
 }
 
-PublishText::PublishText(ClassList& classes, ScanContext& context)
-    : classes_(classes), context_(context), out_(context.output) {}
+PublishText::PublishText(ClassList& classes, const Options& options, Output& out)
+    : classes_(classes), options_(options), out_(out) {}
 
-void PublishText::publish() {
-  if (context_.showNames) printNames();
-  if (context_.showTree) printTree();
+bool PublishText::publish() {
+  if (options_.showNames) printNames();
+  if (options_.showTree) printTree();
+  return true;
 }
 
 std::string PublishText::titleAt(size_t index, std::string_view fallback) const {
-  if (context_.titles.size() > index) return context_.titles[index];
+  if (options_.titles.size() > index) return options_.titles[index];
   return std::string(fallback);
 }
 
@@ -70,8 +71,8 @@ void PublishText::printNames() {
           "Package\tMeta\n";
   for (const auto& entry : classes_.records()) {
     const ClassInfo& record = *entry.second;
-    out_ << record.kind << '\t' << record.name << '\t' << record.generic << '\t'
-         << record.modifiers << '\t';
+    out_ << record.kind << '\t' << record.name << '\t' << record.generic << '\t' << record.modifiers
+         << '\t';
     out_ << (record.parents.empty() ? std::string_view("_NoParent_")
                                     : std::string_view(record.parents.first()->name));
     out_ << '\t';
@@ -86,7 +87,7 @@ void PublishText::printNames() {
 }
 
 void PublishText::printTree() {
-  OutputStyle style = context_.style;
+  OutputStyle style = options_.style;
   size_t fileWidth = 14;
   size_t modifierWidth = 6;
   std::string basePath;
@@ -107,7 +108,7 @@ void PublishText::printTree() {
   out_ << "Base path=" << basePath << '\n';
   out_ << TreeHeader[style];
 
-  Inclusion inclusion(classes_, context_.includeNonPublic, context_.includeInterfaces);
+  Inclusion inclusion(classes_, options_.includeNonPublic, options_.includeInterfaces);
   TreePrefix prefix;
   int width = static_cast<int>(fileWidth);
   int modifiers = static_cast<int>(modifierWidth);
@@ -140,7 +141,7 @@ void PublishText::printPrefix(const TreePrefix& prefix) { out_ << prefix.text();
 void PublishText::printChildLine(const TreePrefix& prefix, int fileWidth, size_t skip,
                                  int modifierWidth, const ClassInfo& child,
                                  const ClassInfo& parent) {
-  OutputStyle style = context_.style;
+  OutputStyle style = options_.style;
   out_ << LineStart[style];
   writeSourceField(fileColumn(child.file, skip), fileWidth, fileWidth);
   out_ << FieldSeparator[style] << ' ';
@@ -160,7 +161,7 @@ void PublishText::printChildLine(const TreePrefix& prefix, int fileWidth, size_t
 
 void PublishText::printChildren(TreePrefix& prefix, int fileWidth, size_t skip, int modifierWidth,
                                 const ClassInfo& parent, Inclusion& inclusion) {
-  OutputStyle style = context_.style;
+  OutputStyle style = options_.style;
   // The descent keeps its own stack, so a chain tens of thousands of levels
   // deep needs no deep recursion; records on the current path are marked
   // so that a cycle is not entered again.

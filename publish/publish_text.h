@@ -11,18 +11,18 @@
 class ClassList;
 class Inclusion;
 class Output;
-class ScanContext;
 class TreePrefix;
 struct ClassInfo;
+struct Options;
 
 /// The plain-text publisher: the indented class tree and the name table.
 /// Base of the HTML and GraphViz publishers, which reuse its helpers.
 class PublishText : public Publish {
  public:
-  PublishText(ClassList& classes, ScanContext& context);
+  PublishText(ClassList& classes, const Options& options, Output& out);
 
   /// The name table with +n, then the tree unless -t.
-  void publish() override;
+  bool publish() override;
   /// The base path line, the tree header and every tree with a shown root.
   void printTree() override;
   /// The tab-separated name table of every record.
@@ -51,7 +51,7 @@ class PublishText : public Publish {
                       const ClassInfo& child, const ClassInfo& parent);
 
   ClassList& classes_;
-  ScanContext& context_;
+  const Options& options_;
   Output& out_;
 
  private:

@@ -1,12 +1,12 @@
 #include "publish/publish_viz.h"
 
-#include <iostream>
 #include <limits>
 
-#include "app/scan_context.h"
+#include "base/log.h"
+#include "base/replace.h"
 #include "model/class_list.h"
+#include "model/options.h"
 #include "platform/file_system.h"
-#include "scan/replace.h"
 
 namespace {
 
@@ -66,8 +66,14 @@ std::string cleanGraphName(std::string text) {
   return text;
 }
 
-PublishViz::PublishViz(ClassList& classes, ScanContext& context)
-    : PublishText(classes, context), current_(&out_) {}
+PublishViz::PublishViz(ClassList& classes, const Options& options, Output& out)
+    : PublishText(classes, options, out), current_(&out_) {}
+
+bool PublishViz::publish() {
+  writeFailed_ = false;
+  PublishText::publish();
+  return !writeFailed_;
+}
 
 void PublishViz::writeGraphHeader() {
   Output& out = current();
@@ -212,12 +218,12 @@ uint64_t PublishViz::treeSize(const ClassInfo& record) {
 
 bool PublishViz::beginFile(const ClassInfo& root) {
   headerPending = true;
-  fileName_ = context_.outPath + root.name + ".gv";
+  fileName_ = options_.outPath + root.name + ".gv";
   replaceRegex(fileName_, "[<,>?]", "_");
   if (!outFile.open(fileName_)) {
     // The message must follow the graphs already written to a shared terminal.
     out_.flush();
-    std::cerr << "Failed to open " << fileName_ << std::endl;
+    Log::plain().stream() << "Failed to open " << fileName_;
     current_ = &out_;
     return false;
   }
@@ -230,8 +236,8 @@ void PublishViz::endFile() {
   outFile << "}\n";
   if (!outFile.close()) {
     out_.flush();
-    std::cerr << "Failed to write " << fileName_ << std::endl;
-    context_.writeFailed = true;
+    Log::plain().stream() << "Failed to write " << fileName_;
+    writeFailed_ = true;
   }
   current_ = &out_;
 }
@@ -244,8 +250,8 @@ void PublishViz::printTree() {
   sizeKnown_.assign(classes_.sequenceLimit(), false);
   sizeMemo_.assign(classes_.sequenceLimit(), 0);
 
-  bool split = !context_.outPath.empty();
-  uint64_t budget = static_cast<uint32_t>(context_.nodesPerFile);
+  bool split = !options_.outPath.empty();
+  uint64_t budget = static_cast<uint32_t>(options_.nodesPerFile);
   bool fileBegun = false;
   bool openFailed = false;
   uint64_t count = 0;
@@ -255,7 +261,7 @@ void PublishViz::printTree() {
     const ClassInfo& root = *entry.second;
     if (!root.parents.empty()) continue;
     if (split) {
-      bool begin = !fileBegun || openFailed || context_.splitByTree ||
+      bool begin = !fileBegun || openFailed || options_.splitByTree ||
                    (budget != 0 && saturatingAdd(count, count) > budget &&
                     saturatingAdd(count, treeSize(root) / 2) > budget);
       if (begin) {

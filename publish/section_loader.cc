@@ -3,12 +3,11 @@
 #include <cxxabi.h>
 
 #include <cstdlib>
-#include <iostream>
 #include <memory>
 #include <typeinfo>
 
+#include "base/log.h"
 #include "platform/file_system.h"
-#include "platform/output.h"
 #include "publish/publish.h"
 #include "publish/publish_html.h"
 
@@ -33,8 +32,6 @@ void loadSection(const std::string& fileName, Publish& publisher, SectionKind ki
     html->setSection(kind, std::move(content));
     return;
   }
-  // The message must follow any output already written to a shared terminal.
-  Output::standard().flush();
-  std::cerr << "Loaded file ignored, wrong Publish type " << typeName(publisher) << '\n'
-            << "Try and specify -j before html file sections\n";
+  Log::plain().stream() << "Loaded file ignored, wrong Publish type " << typeName(publisher)
+                        << "\nTry and specify -j before html file sections";
 }

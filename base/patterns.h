@@ -1,5 +1,5 @@
-#ifndef KINTREE_SCAN_PATTERNS_H_
-#define KINTREE_SCAN_PATTERNS_H_
+#ifndef KINTREE_BASE_PATTERNS_H_
+#define KINTREE_BASE_PATTERNS_H_
 
 #include <cstdint>
 #include <optional>
@@ -20,4 +20,4 @@ std::optional<std::regex> compileWildcard(std::string text);
 bool matchesAny(std::string_view text, const std::vector<std::regex>& patterns,
                 size_t count = SIZE_MAX);
 
-#endif  // KINTREE_SCAN_PATTERNS_H_
+#endif  // KINTREE_BASE_PATTERNS_H_

@@ -1,8 +1,8 @@
-#include "scan/patterns.h"
+#include "base/patterns.h"
 
 #include <algorithm>
 
-#include "scan/replace.h"
+#include "base/replace.h"
 
 namespace {
 // The regex compiler recurses once per term and once more per group, so a
