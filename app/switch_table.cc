@@ -122,6 +122,10 @@ Outcome logLevel(ScanContext&, const Argument& a) {
                               : static_cast<int32_t>(static_cast<uint32_t>(Log::threshold) + 1);
   return Outcome::Go;
 }
+Outcome resolve(ScanContext& c, const Argument&) {
+  c.options.resolve = true;
+  return Outcome::Go;
+}
 Outcome head(ScanContext& c, const Argument& a) { return loadInto(c, a, SectionKind::Head); }
 Outcome bodyBegin(ScanContext& c, const Argument& a) {
   return loadInto(c, a, SectionKind::BodyBegin);
@@ -197,6 +201,8 @@ const std::vector<SwitchRow>& switchTable() {
        "HTML body-end section from a file (after -h, -j or -T)", bodyEnd},
       {'0', nullptr, kNeeded, "find,replace", kAtPublishing,
        "replacement words applied to those sections", replacement},
+      {0, "resolve", kNone, nullptr, SwitchTime::WholeRun,
+       "read every kind of Java type and link each name to the type it means", resolve},
       {0, "help", kNone, nullptr, kAtOnce, "print this screen to standard output and end the run",
        help},
       {0, "version", kNone, nullptr, kAtOnce,

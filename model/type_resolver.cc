@@ -56,7 +56,7 @@ std::string joined(std::string_view first, std::string_view second) {
 
 class Resolver {
  public:
-  Resolver(const std::vector<JavaFile>& files, ClassList& classes, Output& out)
+  Resolver(std::vector<JavaFile>& files, ClassList& classes, Output& out)
       : files_(files), classes_(classes), out_(out) {}
 
   void run();
@@ -82,7 +82,7 @@ class Resolver {
   void link(int32_t index);
   void printDump(const Declared& entry);
 
-  const std::vector<JavaFile>& files_;
+  std::vector<JavaFile>& files_;
   ClassList& classes_;
   Output& out_;
   std::vector<Declared> declared_;
@@ -98,22 +98,22 @@ void Resolver::createRecords() {
   size_t total = 0;
   for (const JavaFile& file : files_) total += file.types.size();
   declared_.reserve(total);
-  for (const JavaFile& file : files_) {
+  for (JavaFile& file : files_) {
     int32_t base = static_cast<int32_t>(declared_.size());
     fileStart_.push_back(declared_.size());
     std::string_view package = file.package.empty() ? std::string_view("none") : file.package;
-    for (const JavaType& type : file.types) {
+    for (JavaType& type : file.types) {
       Declared entry;
       entry.file = &file;
       entry.type = &type;
       entry.enclosing = type.enclosing < 0 ? -1 : base + type.enclosing;
       entry.qualifiedName = joined(file.package, type.name);
       if (!classes_.refuses(type.name, file.ignorePatterns, file.includePatterns)) {
-        ClassInfo* record =
-            classes_.addRecord(type.kind, type.name, type.modifiers, file.path, package, true);
+        ClassInfo* record = classes_.addRecord(type.kind, type.name, {}, file.path, package, true);
+        record->modifiers = std::move(type.modifiers);
         record->qualifiedName = entry.qualifiedName;
-        record->meta = type.meta;
-        record->generic = type.generic;
+        record->meta = std::move(type.meta);
+        record->generic = std::move(type.generic);
         record->line = type.line;
         entry.record = record;
       }
@@ -127,8 +127,9 @@ void Resolver::createRecords() {
     auto inserted = byName_.emplace(declared_[i].qualifiedName, static_cast<int32_t>(i));
     if (!inserted.second) {
       const Declared& first = declared_[inserted.first->second];
-      Log(Log::kDuplicates).stream() << "Duplicate class=" << declared_[i].qualifiedName << "\n File "
-                      << declared_[i].file->path << "\n  and " << first.file->path;
+      Log(Log::kDuplicates).stream()
+          << "Duplicate class=" << declared_[i].qualifiedName << "\n File "
+          << declared_[i].file->path << "\n  and " << first.file->path;
     }
   }
 }
@@ -402,6 +403,6 @@ std::string_view packageOf(std::string_view qualifiedName) {
   return qualifiedName.substr(0, end);
 }
 
-void resolveTypes(const std::vector<JavaFile>& files, ClassList& classes, Output& out) {
+void resolveTypes(std::vector<JavaFile>& files, ClassList& classes, Output& out) {
   Resolver(files, classes, out).run();
 }

@@ -19,8 +19,9 @@ class Output;
 /// imports; the same package; imports on demand; java.lang. A name that no
 /// declaration matches gets one placeholder record per likely qualified
 /// name. Enums get java.lang.Enum as their parent, records java.lang.Record.
-/// Files read with `dump` set print the declaration dump to `out`.
-void resolveTypes(const std::vector<JavaFile>& files, ClassList& classes, Output& out);
+/// Files read with `dump` set print the declaration dump to `out`. The
+/// records take over the modifiers, meta and generic texts of `files`.
+void resolveTypes(std::vector<JavaFile>& files, ClassList& classes, Output& out);
 
 /// Splits a qualified name where its type names begin: the leading
 /// components that start with a lowercase letter form the package (the last

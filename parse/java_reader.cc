@@ -432,4 +432,8 @@ void Reader::read() {
 
 }  // namespace
 
-void readJavaFile(std::string_view source, JavaFile& file) { Reader(source, file).read(); }
+void readJavaFile(std::string_view source, JavaFile& file) {
+  Reader(source, file).read();
+  // A run keeps every file's reading until the last file is read.
+  file.types.shrink_to_fit();
+}
