@@ -17,7 +17,7 @@ Inclusion::Inclusion(const ClassList& classes, bool includeNonPublic, bool inclu
       seenEpoch_(classes.sequenceLimit(), 0) {}
 
 bool Inclusion::passesOwnTest(const ClassInfo& record) const {
-  if (record.kind != "class") return includeInterfaces_;
+  if (!isClassKind(record.kind)) return includeInterfaces_;
   if (includeNonPublic_) return true;
   return record.modifiers.find("public") != std::string::npos;
 }

@@ -34,6 +34,19 @@ std::string_view ownStyle(const ClassInfo& record) {
   return {};
 }
 
+/// A record's node: its qualified name in the Java-aware reading, where
+/// nesting names repeat across packages; else its name, a line per part.
+std::string nodeName(const ClassInfo& record) {
+  return record.qualifiedName.empty() ? dotName(record.name) : quoteEscaped(record.qualifiedName);
+}
+
+/// The label that keeps a node named by its qualified name as short as the
+/// others; nothing for the rest.
+std::string nodeLabel(const ClassInfo& record) {
+  if (record.qualifiedName.empty()) return {};
+  return " [label=\"" + dotName(record.name) + "\"]";
+}
+
 }  // namespace
 
 std::string quoteEscaped(std::string_view text) {
@@ -87,10 +100,10 @@ void PublishViz::writeGraphHeader() {
 size_t PublishViz::writeInterfaceEdges(const ClassInfo& record) {
   Output& out = current();
   if (record.interfaces.empty()) return 0;
-  std::string recordName = dotName(record.name);
+  std::string recordName = nodeName(record);
   for (const ClassInfo* implemented : record.interfaces) {
-    std::string interfaceName = dotName(implemented->name);
-    out << '"' << interfaceName << '"' << kInterfaceBox << '\n';
+    std::string interfaceName = nodeName(*implemented);
+    out << '"' << interfaceName << '"' << kInterfaceBox << nodeLabel(*implemented) << '\n';
     out << '"' << interfaceName << "\" -> \"" << recordName << '"' << kInterfaceEdge << '\n';
   }
   return record.interfaces.size();
@@ -110,7 +123,7 @@ uint64_t PublishViz::writeGraphNode(const ClassInfo& record) {
   // deep recursion.
   struct Frame {
     const ClassInfo* record;
-    std::string name;  // dotName of the record
+    std::string name;  // nodeName of the record
     size_t nextChild;
     uint64_t count;
     std::string_view parentStyle;
@@ -124,14 +137,16 @@ uint64_t PublishViz::writeGraphNode(const ClassInfo& record) {
   // (true) and counted when its frame is done.
   auto enter = [&](const ClassInfo& entered, uint64_t& count) {
     count = writeInterfaceEdges(entered);
-    std::string name = dotName(entered.name);
+    std::string name = nodeName(entered);
+    std::string label = nodeLabel(entered);
     if (entered.children.empty()) {
       std::string_view style = ownStyle(entered);
       if (!style.empty()) out << '"' << name << "\" " << style << '\n';
-      out << '"' << name << "\"\n";
+      out << '"' << name << '"' << label << '\n';
       count = saturatingAdd(count, 1);
       return false;
     }
+    if (!label.empty()) out << '"' << name << '"' << label << '\n';
     onPath_[entered.sequence] = true;
     frames.push_back({&entered, std::move(name), 0, count, kCyanParent});
     return true;
@@ -156,7 +171,7 @@ uint64_t PublishViz::writeGraphNode(const ClassInfo& record) {
     const ClassInfo& child = *parent.children[frame.nextChild++];
     if (contains(parent.modifiers, "abstract")) frame.parentStyle = kAbstract;
     std::string_view childStyle = ownStyle(child);
-    std::string childName = dotName(child.name);
+    std::string childName = nodeName(child);
     if (!frame.parentStyle.empty()) out << '"' << frame.name << "\" " << frame.parentStyle << '\n';
     if (!childStyle.empty()) out << '"' << childName << "\" " << childStyle << '\n';
     out << '"' << frame.name << "\" -> \"" << childName << "\"\n";
@@ -218,7 +233,8 @@ uint64_t PublishViz::treeSize(const ClassInfo& record) {
 
 bool PublishViz::beginFile(const ClassInfo& root) {
   headerPending = true;
-  fileName_ = options_.outPath + root.name + ".gv";
+  fileName_ =
+      options_.outPath + (root.qualifiedName.empty() ? root.name : root.qualifiedName) + ".gv";
   replaceRegex(fileName_, "[<,>?]", "_");
   if (!outFile.open(fileName_)) {
     // The message must follow the graphs already written to a shared terminal.
