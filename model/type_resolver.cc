@@ -364,7 +364,7 @@ void Resolver::link(int32_t index) {
 
 void Resolver::printDump(const Declared& entry) {
   const ClassInfo& record = *entry.record;
-  auto names = [this](const ClassSet& set) {
+  auto names = [](const ClassSet& set) {
     std::string text;
     for (const ClassInfo* linked : set) {
       if (!text.empty()) text += ',';
