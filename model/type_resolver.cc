@@ -34,6 +34,13 @@ struct Declared {
 // without end. Beyond this depth a lookup sees no inherited members.
 constexpr int kMaxDepth = 400;
 
+std::string localKey(int32_t scope, std::string_view simpleName) {
+  std::string key = std::to_string(scope);
+  key += ' ';
+  key += simpleName;
+  return key;
+}
+
 bool startsWith(std::string_view text, std::string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
 }
@@ -86,9 +93,10 @@ class Resolver {
   ClassList& classes_;
   Output& out_;
   std::vector<Declared> declared_;
-  std::vector<size_t> fileStart_;  // first index of each file's declarations, then the end
   std::unordered_map<std::string_view, int32_t> byName_;  // first declaration of a qualified name
   std::unordered_map<std::string, ClassInfo*> placeholders_;
+  /// Local types by the declaration whose body holds them and simple name.
+  std::unordered_map<std::string, std::vector<int32_t>> locals_;
   std::vector<uint32_t> seen_;  // member lookups: the walk that last saw a declaration
   uint32_t walk_ = 0;
   int depth_ = 0;
@@ -100,7 +108,6 @@ void Resolver::createRecords() {
   declared_.reserve(total);
   for (JavaFile& file : files_) {
     int32_t base = static_cast<int32_t>(declared_.size());
-    fileStart_.push_back(declared_.size());
     std::string_view package = file.package.empty() ? std::string_view("none") : file.package;
     for (JavaType& type : file.types) {
       Declared entry;
@@ -117,10 +124,13 @@ void Resolver::createRecords() {
         record->line = type.line;
         entry.record = record;
       }
+      if (type.local && entry.enclosing >= 0) {
+        locals_[localKey(entry.enclosing, type.simpleName)].push_back(
+            static_cast<int32_t>(declared_.size()));
+      }
       declared_.push_back(std::move(entry));
     }
   }
-  fileStart_.push_back(declared_.size());
   seen_.assign(declared_.size(), 0);
   // Views into declared_, which no longer grows.
   for (size_t i = 0; i < declared_.size(); ++i) {
@@ -215,9 +225,6 @@ Target Resolver::resolveQualified(std::string_view name) {
 bool Resolver::lookupSimple(int32_t index, std::string_view simpleName, Target& target) {
   const Declared& entry = declared_[index];
   const JavaFile& file = *entry.file;
-  size_t fileIndex = static_cast<size_t>(&file - files_.data());
-  size_t begin = fileStart_[fileIndex];
-  size_t end = fileStart_[fileIndex + 1];
   std::string_view nestingName = entry.type->name;
 
   // The enclosing types, innermost first: local types declared in their
@@ -225,28 +232,25 @@ bool Resolver::lookupSimple(int32_t index, std::string_view simpleName, Target& 
   for (int32_t scope = entry.enclosing; scope >= 0; scope = declared_[scope].enclosing) {
     int32_t local = -1;
     size_t localDepth = 0;
-    for (size_t i = begin; i < end; ++i) {
-      const JavaType& type = *declared_[i].type;
-      if (!type.local || declared_[i].enclosing != scope || type.simpleName != simpleName) {
-        continue;
-      }
-      std::string_view block =
-          std::string_view(type.name).substr(0, type.name.size() - type.simpleName.size());
-      if (startsWith(nestingName, block) && (local < 0 || block.size() > localDepth)) {
-        local = static_cast<int32_t>(i);
-        localDepth = block.size();
+    auto locals = locals_.find(localKey(scope, simpleName));
+    if (locals != locals_.end()) {
+      for (int32_t candidate : locals->second) {
+        const JavaType& type = *declared_[candidate].type;
+        std::string_view block =
+            std::string_view(type.name).substr(0, type.name.size() - type.simpleName.size());
+        if (startsWith(nestingName, block) && (local < 0 || block.size() > localDepth)) {
+          local = candidate;
+          localDepth = block.size();
+        }
       }
     }
     target.declared = local >= 0 ? local : findMember(scope, simpleName);
     if (target.declared >= 0) return true;
   }
-  for (size_t i = begin; i < end; ++i) {
-    const JavaType& type = *declared_[i].type;
-    if (type.enclosing < 0 && !type.local && type.simpleName == simpleName) {
-      target.declared = static_cast<int32_t>(i);
-      return true;
-    }
-  }
+  // A top-level type of the same file, found by the name it shares with
+  // the package's types.
+  target.declared = find(joined(file.package, simpleName));
+  if (target.declared >= 0 && declared_[target.declared].file == &file) return true;
   for (const std::string& imported : file.imports) {
     if (lastComponent(imported) == simpleName) {
       target = resolveQualified(imported);
