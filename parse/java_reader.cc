@@ -113,8 +113,7 @@ class Reader {
   /// One entry per open brace: the index of the type whose body it opened,
   /// or -1 for any other block.
   std::vector<int32_t> frames_;
-  // Modifiers and annotations seen since the last token that can stand
-  // before no declaration.
+  // The modifiers and annotations that open the current statement.
   std::string modifiers_;
   std::string meta_;
   size_t lineOffset_ = 0;
