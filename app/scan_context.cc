@@ -5,6 +5,8 @@
 
 #include "app/usage.h"
 #include "base/log.h"
+#include "model/type_resolver.h"
+#include "parse/java_reader.h"
 #include "parse/parse_file.h"
 #include "platform/output.h"
 #include "publish/publish_text.h"
@@ -52,9 +54,23 @@ int ScanContext::walk(const std::string& path) {
   ParseSettings settings;
   settings.logLevel = static_cast<uint32_t>(Log::threshold);
   settings.importLevel = options.importLevel;
-  int files = walkPath(path, options.ignoreFilePatterns, [&](const std::string& file) {
-    parseFile(file, classes, settings, sourceBuffer, output);
-  });
+  int files;
+  if (options.resolve && options.importLevel < 0) {
+    // Names are resolved once every file is read; what the switches before
+    // this path set travels with each file's reading.
+    files = walkPath(path, options.ignoreFilePatterns, [&](const std::string& file) {
+      JavaFile& reading = javaFiles.emplace_back();
+      reading.path = file;
+      reading.ignorePatterns = classes.ignorePatterns.size();
+      reading.includePatterns = classes.includePatterns.size();
+      reading.dump = settings.logLevel >= Log::kStatementDump;
+      readJavaFile(loadSource(file, sourceBuffer), reading);
+    });
+  } else {
+    files = walkPath(path, options.ignoreFilePatterns, [&](const std::string& file) {
+      parseFile(file, classes, settings, sourceBuffer, output);
+    });
+  }
   if (files >= 0) return files;
   pathMissing = true;
   return 0;
@@ -95,6 +111,10 @@ int ScanContext::run(int argc, char** argv) {
     if (outcome != SwitchOutcome::Go) return outcome == SwitchOutcome::Finish ? 0 : -1;
   }
 
+  if (!javaFiles.empty()) {
+    resolveTypes(javaFiles, classes, output);
+    std::vector<JavaFile>().swap(javaFiles);
+  }
   int count = static_cast<int>(classes.size());
   output.flush();
   Log::plain().stream() << "kintree - Files read:" << filesRead << " classes extracted:" << count;

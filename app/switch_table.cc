@@ -137,6 +137,10 @@ Outcome logLevel(ScanContext&, const Argument& a) {
                               : static_cast<int32_t>(static_cast<uint32_t>(Log::threshold) + 1);
   return Outcome::Go;
 }
+Outcome resolve(ScanContext& c, const Argument&) {
+  c.options.resolve = true;
+  return Outcome::Go;
+}
 Outcome head(ScanContext& c, const Argument& a) { return loadInto(c, a, SectionKind::Head); }
 Outcome bodyBegin(ScanContext& c, const Argument& a) {
   return loadInto(c, a, SectionKind::BodyBegin);
@@ -220,6 +224,8 @@ const std::vector<SwitchRow>& switchTable() {
        "Mermaid class diagram of the shown records and their links", mermaid},
       {0, "html", kNone, nullptr, kAtPublishing,
        "one interactive HTML page, self-contained and offline", page},
+      {0, "resolve", kNone, nullptr, SwitchTime::WholeRun,
+       "read every kind of Java type and link each name to the type it means", resolve},
       {0, "help", kNone, nullptr, kAtOnce, "print this screen to standard output and end the run",
        help},
       {0, "version", kNone, nullptr, kAtOnce,

@@ -231,11 +231,49 @@ void checkClassList(const ClassList& classes) {
     checkSet(record->parents, owned);
     checkSet(record->children, owned);
     checkSet(record->interfaces, owned);
+    checkSet(record->permits, owned);
     for (const ClassInfo* parent : record->parents) {
       require(parent->children.contains(record), "a parent does not list its child");
     }
     for (const ClassInfo* child : record->children) {
       require(child->parents.contains(record), "a child does not list its parent");
+    }
+  }
+}
+
+void checkResolved(const ClassList& classes) {
+  std::unordered_set<std::string> placeholders;
+  for (const auto& entry : classes.records()) {
+    const ClassInfo& record = *entry.second;
+    const std::string& qualified = record.qualifiedName;
+    require(!qualified.empty(), "a record without a qualified name");
+    require(record.kind == "class" || record.kind == "interface" || record.kind == "enum" ||
+                record.kind == "record" || record.kind == "annotation",
+            "a record of an unknown kind");
+    if (record.defined) {
+      bool bare = qualified == record.name && record.package == "none";
+      require(bare || qualified == record.package + "." + record.name,
+              "a declaration's qualified name is not package + name");
+      require(record.line > 0, "a declaration without its line");
+    } else {
+      require(record.line == 0, "a placeholder with a declaration line");
+      require(placeholders.insert(qualified).second, "two placeholders of one qualified name");
+      require(qualified.size() >= record.name.size() &&
+                  qualified.compare(qualified.size() - record.name.size(), std::string::npos,
+                                    record.name) == 0,
+              "a placeholder's name is no tail of its qualified name");
+    }
+    auto hasParent = [&record](const char* name) {
+      for (const ClassInfo* parent : record.parents) {
+        if (parent->qualifiedName == name) return true;
+      }
+      return false;
+    };
+    if (record.defined && record.kind == "enum") {
+      require(hasParent("java.lang.Enum"), "an enum not under java.lang.Enum");
+    }
+    if (record.defined && record.kind == "record") {
+      require(hasParent("java.lang.Record"), "a record not under java.lang.Record");
     }
   }
 }

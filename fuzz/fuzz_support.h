@@ -27,6 +27,13 @@ void require(bool condition, const char* what);
 /// each other.
 void checkClassList(const ClassList& classes);
 
+/// Checks what the Java-aware reading adds: every record has a qualified
+/// name, a declaration's is its package and nesting name, placeholders
+/// carry no declaration line and no two share a qualified name, kinds are
+/// the five words, and enums and records descend from java.lang.Enum and
+/// java.lang.Record.
+void checkResolved(const ClassList& classes);
+
 /// What a run of the run driver reported.
 struct RunOutcome {
   int status = 0;           ///< the value run() returned

@@ -28,7 +28,7 @@ std::string_view PublishJson::kindOf(const ClassInfo& record) const {
 
 void PublishJson::writeDocument(const ShownSet& shown) {
   importMode_ = options_.importLevel >= 0;
-  std::string_view mode = importMode_ ? "imports" : "names";
+  std::string_view mode = importMode_ ? "imports" : options_.resolve ? "resolved" : "names";
   out_ << "{\"tool\":\"kintree\",\"version\":";
   writeJsonString(out_, kVersion, target_);
   out_ << ",\"mode\":\"" << mode << "\",\"types\":[";
