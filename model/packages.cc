@@ -1,0 +1,29 @@
+#include "model/packages.h"
+
+#include <algorithm>
+
+PackageGroup packageGroup(const ClassInfo& record) {
+  if (!record.defined) return {PackageGroup::Undeclared, {}};
+  const std::string& package = record.package;
+  bool unnamed = package.empty() || (package == "none" && record.qualifiedName.empty());
+  if (unnamed) return {PackageGroup::Default, {}};
+  return {PackageGroup::Named, package};
+}
+
+std::string packageTitle(const PackageGroup& group) {
+  switch (group.kind) {
+    case PackageGroup::Default:
+      return "(default package)";
+    case PackageGroup::Named:
+      return std::string(group.name);
+    case PackageGroup::Undeclared:
+      return "(not declared)";
+  }
+  return {};
+}
+
+void sortByPackage(std::vector<const ClassInfo*>& records) {
+  std::stable_sort(records.begin(), records.end(), [](const ClassInfo* a, const ClassInfo* b) {
+    return packageGroup(*a) < packageGroup(*b);
+  });
+}
