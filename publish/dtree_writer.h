@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "model/descent.h"
+
 class ClassList;
 class Inclusion;
 class Output;
@@ -33,8 +35,8 @@ class DtreeWriter {
   const ClassList& classes_;
   const Options& options_;
   Output& out_;
-  std::string basePath_;      // empty when too short to be worth a variable
-  std::vector<bool> onPath_;  // by sequence, during writeChildNodes
+  std::string basePath_;  // empty when too short to be worth a variable
+  Descent descent_;
 };
 
 #endif  // KINTREE_PUBLISH_DTREE_WRITER_H_

@@ -97,8 +97,8 @@ void HtmlTableWriter::writeTable() {
   std::string_view footerSpan = withType ? "4" : "3";
   out_ << "<th scope='col'>Name</th> \n<th scope='col'>Modifiers</th> \n"
           "<th scope='col'>Filename</th> \n</tr>\n</thead>\n<tfoot>\n<tr>\n<td colspan='"
-       << footerSpan << "'><a href=\"" << kHomePage << "\"> Quillmoor - Tavrin </a></td><td>"
-       << formatDate("%d-%h-%Y") << "</td> \n</tr> \n</tfoot> \n<tbody>\n";
+       << footerSpan << "'>" << homeLink() << "</td><td>" << formatDate(kPageDatePattern)
+       << "</td> \n</tr> \n</tfoot> \n<tbody>\n";
 
   std::string sharedPath = commonFilePrefix(classes_);
   size_t separator = sharedPath.rfind(kPathSeparator);

@@ -19,6 +19,7 @@ class PublishViz : public PublishText {
   /// The name table with +n, then the graphs unless -t; false when a graph
   /// file could not be written whole.
   bool publish() override;
+  const char* typeName() const override { return "PublishViz"; }
 
   /// Walks the roots in list order and writes their graphs where -O, -Z
   /// and -N place them; every graph written is closed with "}".
@@ -56,7 +57,6 @@ class PublishViz : public PublishText {
   Output* current_;
   bool writeFailed_ = false;        // a graph file lost data
   std::string fileName_;            // of outFile while it is open
-  std::vector<bool> onPath_;        // by sequence, during one descent
   std::vector<uint64_t> sizeMemo_;  // treeSize of records with acyclic descent
   std::vector<bool> sizeKnown_;
 };

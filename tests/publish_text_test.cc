@@ -9,6 +9,7 @@
 #include "model/class_list.h"
 #include "platform/output.h"
 #include "publish/output_style.h"
+#include "publish/tree_lines.h"
 
 namespace {
 
@@ -343,11 +344,11 @@ TEST_F(PublishTextTest, TitleAtPicksByPositionOrFallsBack) {
 
 TEST_F(PublishTextTest, PrintInterfacesCountsWhatItWrites) {
   ClassInfo* x = declare("X", "public", "/s/X.java");
-  EXPECT_EQ(0u, publisher.printInterfaces(*x, " Interfaces:"));
+  EXPECT_EQ(0u, writeInterfaces(out, *x, " Interfaces:", nullptr));
   EXPECT_EQ("", out.captured());
   implement(x, "I");
   implement(x, "J");
-  EXPECT_EQ(2u, publisher.printInterfaces(*x, "L:"));
+  EXPECT_EQ(2u, writeInterfaces(out, *x, "L:", nullptr));
   EXPECT_EQ("L:I, J", out.captured());
 }
 
