@@ -1,7 +1,5 @@
 #include "model/packages.h"
 
-#include <algorithm>
-
 PackageGroup packageGroup(const ClassInfo& record) {
   if (!record.defined) return {PackageGroup::Undeclared, {}};
   const std::string& package = record.package;
@@ -20,10 +18,4 @@ std::string packageTitle(const PackageGroup& group) {
       return "(not declared)";
   }
   return {};
-}
-
-void sortByPackage(std::vector<const ClassInfo*>& records) {
-  std::stable_sort(records.begin(), records.end(), [](const ClassInfo* a, const ClassInfo* b) {
-    return packageGroup(*a) < packageGroup(*b);
-  });
 }

@@ -1,6 +1,7 @@
 #ifndef KINTREE_MODEL_PACKAGES_H_
 #define KINTREE_MODEL_PACKAGES_H_
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -35,6 +36,11 @@ PackageGroup packageGroup(const ClassInfo& record);
 std::string packageTitle(const PackageGroup& group);
 
 /// Orders `records` by group, keeping their order within one group.
-void sortByPackage(std::vector<const ClassInfo*>& records);
+template <class Record>
+void sortByPackage(std::vector<Record*>& records) {
+  std::stable_sort(records.begin(), records.end(), [](const ClassInfo* a, const ClassInfo* b) {
+    return packageGroup(*a) < packageGroup(*b);
+  });
+}
 
 #endif  // KINTREE_MODEL_PACKAGES_H_

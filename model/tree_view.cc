@@ -5,6 +5,7 @@
 #include "base/patterns.h"
 #include "model/class_list.h"
 #include "model/options.h"
+#include "model/packages.h"
 
 namespace {
 
@@ -94,6 +95,9 @@ void TreeView::selectFocus(const ClassList& classes) {
     if (state & kDownward) {
       for (ClassInfo* implementer : implementers[record.sequence]) links.insert(implementer);
     }
+    for (const ClassInfo* linked : links) {
+      if (linked != &record) state_[linked->sequence] |= kLinked;
+    }
   }
 }
 
@@ -120,4 +124,18 @@ void TreeView::measureLevels(const ClassList& classes) {
       queue.push_back(child);
     }
   }
+}
+
+std::vector<ClassInfo*> TreeView::roots(const ClassList& classes, bool ownParentRoots,
+                                        bool byPackage) const {
+  std::vector<ClassInfo*> found;
+  for (const auto& entry : classes.records()) {
+    ClassInfo* record = entry.second.get();
+    bool root = focusing() ? isFocusRoot(*record)
+                           : record->parents.empty() ||
+                                 (ownParentRoots && record->parents.contains(record));
+    if (root) found.push_back(record);
+  }
+  if (byPackage) sortByPackage(found);
+  return found;
 }

@@ -51,6 +51,12 @@ class TreeView {
     return !state_.empty() && (state_[record.sequence] & kUpward) != 0;
   }
   static bool isFocused(const ClassInfo& record) { return (record.flags & kFocused) != 0; }
+  /// With --focus: a selected record that no other selected record links
+  /// to, where a tree starts (each output has its own rule without).
+  bool isFocusRoot(const ClassInfo& record) const {
+    return !state_.empty() && state_[record.sequence] != 0 &&
+           (state_[record.sequence] & kLinked) == 0;
+  }
 
   /// The level of `child` drawn below a record at `parentLevel`: 0 for a
   /// record leading to a focused one, else one more.
@@ -61,10 +67,25 @@ class TreeView {
   bool beyondDepth(uint32_t level) const {
     return depth_ >= 0 && level > static_cast<uint32_t>(depth_);
   }
+  /// True when --depth keeps one or more of the links of `record` drawn at
+  /// `level`.
+  bool keepsAny(const ClassInfo& record, uint32_t level) const {
+    for (const ClassInfo* child : children(record)) {
+      if (!beyondDepth(levelBelow(*child, level))) return true;
+    }
+    return false;
+  }
   /// True when --depth leaves out one or more of the links of `record`
   /// drawn at `level` that `keep` accepts.
   template <class Keep>
   bool cutsBelow(const ClassInfo& record, uint32_t level, Keep keep) const;
+
+  /// The records trees start at, in list order (by package with
+  /// `byPackage`): with --focus the focus roots, otherwise the records
+  /// without parents and, with `ownParentRoots`, those that are their own
+  /// parent.
+  std::vector<ClassInfo*> roots(const ClassList& classes, bool ownParentRoots,
+                                bool byPackage) const;
 
   /// The records flat outputs list: selected, and with --depth drawn at
   /// some place within the limit.
@@ -73,7 +94,7 @@ class TreeView {
   }
 
  private:
-  enum : uint8_t { kUpward = 1, kDownward = 2 };
+  enum : uint8_t { kUpward = 1, kDownward = 2, kLinked = 4 };
 
   void selectFocus(const ClassList& classes);
   void measureLevels(const ClassList& classes);

@@ -7,8 +7,10 @@
 #include <string_view>
 #include <vector>
 
+#include "model/descent.h"
 #include "platform/output.h"
 #include "publish/publish_text.h"
+#include "publish/viz_clusters.h"
 
 /// The GraphViz publisher: one DOT digraph of every tree on standard output,
 /// or with -O the trees split into .gv files by tree (-Z) or node budget (-N).
@@ -53,12 +55,24 @@ class PublishViz : public PublishText {
   void endFile();
   /// Sizes the per-record tables for the records that exist now.
   void prepareTables();
+  /// Writes the clusters of --packages and the closing brace of a graph.
+  void closeGraph(Output& out);
+  /// True the first time it is asked for `record` in the current graph.
+  bool firstMention(const ClassInfo& record, std::vector<uint32_t>& stamps);
 
   Output* current_;
   bool writeFailed_ = false;        // a graph file lost data
   std::string fileName_;            // of outFile while it is open
   std::vector<uint64_t> sizeMemo_;  // treeSize of records with acyclic descent
   std::vector<bool> sizeKnown_;
+  Descent sizeDescent_;   // treeSize's own, apart from what the graph expanded
+  VizClusters clusters_;  // the boxes of the current graph, for --packages
+  // With --once each box gets its lines once per graph: stamps by sequence,
+  // equal to graphStamp_ once written in the current graph.
+  uint32_t graphStamp_ = 0;
+  std::vector<uint32_t> styled_;
+  std::vector<uint32_t> boxed_;
+  std::vector<uint32_t> dashed_;
 };
 
 /// The graph name made from a title: the directory part of a path, "*", "?"
