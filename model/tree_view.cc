@@ -26,10 +26,10 @@ std::vector<std::string> markFocus(ClassList& classes, const Options& options) {
   std::vector<bool> matched(patterns.size(), false);
   for (const auto& entry : classes.records()) {
     ClassInfo& record = *entry.second;
-    record.flags &= ~kFocused;
+    record.focused = false;
     for (size_t i = 0; i < patterns.size(); ++i) {
       if (!matchesFocus(record, patterns[i])) continue;
-      record.flags |= kFocused;
+      record.focused = true;
       matched[i] = true;
     }
   }

@@ -10,10 +10,7 @@
 class ClassList;
 struct Options;
 
-/// Bit of ClassInfo::flags set on a record that a --focus name matches.
-constexpr uint32_t kFocused = 2;
-
-/// Sets kFocused on every record whose name, or qualified name when it has
+/// Sets `focused` on every record whose name, or qualified name when it has
 /// one, matches a --focus pattern as a whole (as -i matches); returns the
 /// --focus names that matched no record, in command-line order.
 std::vector<std::string> markFocus(ClassList& classes, const Options& options);
@@ -50,7 +47,7 @@ class TreeView {
   bool leadsToFocus(const ClassInfo& record) const {
     return !state_.empty() && (state_[record.sequence] & kUpward) != 0;
   }
-  static bool isFocused(const ClassInfo& record) { return (record.flags & kFocused) != 0; }
+  static bool isFocused(const ClassInfo& record) { return record.focused; }
   /// With --focus: a selected record that no other selected record links
   /// to, where a tree starts (each output has its own rule without).
   bool isFocusRoot(const ClassInfo& record) const {

@@ -77,7 +77,7 @@ void PublishText::printNames() {
 
 void PublishText::printTree() {
   OutputStyle style = options_.style;
-  for (const auto& entry : classes_.records()) entry.second->flags &= ~kPrinted;
+  for (const auto& entry : classes_.records()) entry.second->flags = 0;
   const TreeView& view = prepareView();
   Inclusion inclusion(classes_, options_.includeNonPublic, options_.includeInterfaces,
                       view.focusing() ? &view : nullptr);
