@@ -190,7 +190,14 @@ uint64_t PublishViz::writeGraphNode(const ClassInfo& record) {
         ownLines(childName, child, childLevel);
         if (viz.options_.packages) viz.clusters_.add(child);
       }
-      out << '"' << level.name << "\" -> \"" << childName << "\"\n";
+      // Below a focused interface its implementers hang by their interface
+      // edge, which an entered child writes itself.
+      bool implementer = child.interfaces.contains(&parent) && !child.parents.contains(&parent);
+      if (!implementer) {
+        out << '"' << level.name << "\" -> \"" << childName << "\"\n";
+      } else if (reach != Reach::Open) {
+        out << '"' << level.name << "\" -> \"" << childName << '"' << kInterfaceEdge << '\n';
+      }
       level.count = saturatingAdd(level.count, 1);
       if (reach != Reach::Open) return false;  // the edge, but no second descent
       uint64_t leafCount = 0;
