@@ -36,6 +36,14 @@ struct Options {
   OutputStyle style = Graphics;                ///< -g, -x, -s, -h, -j, -z
   int32_t nodesPerFile = 0;                    ///< -N
   std::string outPath;                         ///< -O
+  std::vector<std::string> focusNames;         ///< --focus, as written
+  std::vector<std::regex> focusPatterns;       ///< --focus, compiled like -i
+  int32_t depth = -1;                          ///< --depth; below 0 the trees are whole
+  bool once = false;                           ///< --once
+  bool packages = false;                       ///< --packages
+
+  /// A run that shows part of the trees (--focus, --depth).
+  bool partialTrees() const { return !focusPatterns.empty() || depth >= 0; }
 };
 
 #endif  // KINTREE_MODEL_OPTIONS_H_
