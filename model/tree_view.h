@@ -99,7 +99,7 @@ class TreeView {
   void measureLevels(const ClassList& classes);
 
   int32_t depth_ = -1;
-  std::vector<uint8_t> state_;   // by sequence: kUpward, kDownward; empty without --focus
+  std::vector<uint8_t> state_;   // by sequence: kUpward, kDownward, kLinked; empty without --focus
   std::vector<ClassSet> links_;  // by sequence: what children() follows; empty without --focus
   std::vector<uint32_t> level_;  // by sequence: the smallest level drawn; empty without --depth
 };
