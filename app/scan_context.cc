@@ -5,9 +5,9 @@
 
 #include "app/usage.h"
 #include "base/log.h"
+#include "model/tree_view.h"
 #include "model/type_resolver.h"
 #include "parse/java_reader.h"
-#include "model/tree_view.h"
 #include "parse/parse_file.h"
 #include "platform/output.h"
 #include "publish/publish_text.h"
