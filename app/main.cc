@@ -2,8 +2,8 @@
 #include <cstring>
 #include <iostream>
 
-#include "app/log.h"
 #include "app/scan_context.h"
+#include "base/log.h"
 #include "platform/console.h"
 #include "platform/output.h"
 
@@ -16,7 +16,8 @@ int main(int argc, char** argv) {
   }
   // A run whose output was lost must not look like a success.
   if (!Output::standard().flush()) {
-    Log().stream() << "Failed to write standard output: " << std::strerror(Output::standard().error());
+    Log().stream() << "Failed to write standard output: "
+                   << std::strerror(Output::standard().error());
     return 255;
   }
   // The status keeps 8 bits: the record count capped at 255, 255 after the

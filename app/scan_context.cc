@@ -1,17 +1,13 @@
 #include "app/scan_context.h"
 
 #include <iostream>
-#include <sstream>
+#include <vector>
 
-#include "app/log.h"
-#include "app/options.h"
 #include "app/usage.h"
+#include "base/log.h"
+#include "parse/parse_file.h"
 #include "platform/output.h"
-#include "publish/publish_html.h"
 #include "publish/publish_text.h"
-#include "publish/publish_viz.h"
-#include "publish/section_loader.h"
-#include "scan/patterns.h"
 #include "scan/walk_path.h"
 
 ScanContext::ScanContext(Output& output) : output(output) {}
@@ -20,123 +16,92 @@ ScanContext::ScanContext() : ScanContext(Output::standard()) {}
 
 void ScanContext::install(std::unique_ptr<Publish> next) { publisher = std::move(next); }
 
-bool ScanContext::applySwitch(const std::string& argument) {
-  if (argument.size() < 2) return true;
-  bool on = argument[0] == '+';
-  char letter = argument[1];
+SwitchOutcome ScanContext::applySwitch(const std::string& argument) {
+  if (isLongOption(argument)) {
+    size_t equals = argument.find('=', 2);
+    bool hasValue = equals != std::string::npos;
+    const SwitchRow* row = findLongOption(longOptionName(argument));
+    if (!row) {
+      Log().stream() << "Unknown option " << argument;
+      return SwitchOutcome::Fail;
+    }
+    if (hasValue && row->value == SwitchValue::None) {
+      Log().stream() << "Option --" << row->name << " takes no value";
+      return SwitchOutcome::Fail;
+    }
+    if (!hasValue && row->value == SwitchValue::Needed) {
+      Log().stream() << "Option --" << row->name << " needs a value";
+      return SwitchOutcome::Fail;
+    }
+    std::string value = hasValue ? argument.substr(equals + 1) : std::string();
+    return row->apply(*this, {argument, true, hasValue, value});
+  }
+
+  // One letter per argument; anything the table does not know, a bare sign
+  // and a switch missing its value are passed over in silence.
+  if (argument.size() < 2) return SwitchOutcome::Go;
+  const SwitchRow* row = findLetter(argument[1]);
   // The third character (written "=") is skipped unread.
   bool hasValue = argument.size() > 3;
+  if (!row || (row->value == SwitchValue::Needed && !hasValue)) return SwitchOutcome::Go;
   std::string value = hasValue ? argument.substr(3) : std::string();
+  return row->apply(*this, {argument, argument[0] == '+', hasValue, value});
+}
 
-  auto addPattern = [&](std::vector<std::regex>& patterns) {
-    if (!hasValue) return true;
-    std::optional<std::regex> pattern = compileWildcard(value);
-    if (!pattern) {
-      Log().stream() << "Invalid pattern " << value;
-      return false;
-    }
-    patterns.push_back(std::move(*pattern));
-    return true;
-  };
-
-  switch (letter) {
-    case 'n': showNames = on; break;
-    case 't': showTree = on; break;
-    case 'g': style = Graphics; break;
-    case 'x': style = PlusMinus; break;
-    case 's': style = Spaces; break;
-    case 'h':
-      style = HtmlImages;
-      install(std::make_unique<PublishHtml>(classes, *this));
-      break;
-    case 'j':
-      style = JavaScript;
-      install(std::make_unique<PublishHtml>(classes, *this));
-      break;
-    case 'z':
-      style = GraphViz;
-      install(std::make_unique<PublishViz>(classes, *this));
-      break;
-    case 'T':
-      tabular = true;
-      install(std::make_unique<PublishHtml>(classes, *this));
-      break;
-    case 'Z': splitByTree = true; break;
-    case 'N':
-      if (hasValue) nodesPerFile = parseNumber(value.c_str());
-      break;
-    case 'O':
-      if (hasValue) outPath = value;
-      break;
-    case 'L':
-      if (hasValue) titles.push_back(value);
-      break;
-    case '0':
-      if (hasValue) replacements.push_back(value);
-      break;
-    case 'A': includeNonPublic = true; break;
-    case 'I': includeInterfaces = true; break;
-    case 'V': return addPattern(ignoreFilePatterns);
-    case 'v': return addPattern(classes.ignorePatterns);
-    case 'i': return addPattern(classes.includePatterns);
-    case 'M':
-      includeNonPublic = true;
-      importLevel = hasValue ? parseNumber(value.c_str()) : 0;
-      break;
-    case 'l':
-      // Wraps like the 32-bit counter it is instead of overflowing.
-      logLevel = hasValue ? parseNumber(value.c_str())
-                          : static_cast<int32_t>(static_cast<uint32_t>(logLevel) + 1);
-      messageThreshold = logLevel;
-      break;
-    case '1':
-    case '2':
-    case '3':
-      if (hasValue) loadSection(value, *publisher, static_cast<SectionKind>(letter - '0'));
-      break;
-    default: break;
-  }
-  return true;
+int ScanContext::walk(const std::string& path) {
+  ParseSettings settings;
+  settings.logLevel = static_cast<uint32_t>(Log::threshold);
+  settings.importLevel = options.importLevel;
+  return walkPath(path, options.ignoreFilePatterns, [&](const std::string& file) {
+    parseFile(file, classes, settings, sourceBuffer, output);
+  });
 }
 
 int ScanContext::run(int argc, char** argv) {
-  install(std::make_unique<PublishText>(classes, *this));
+  install(std::make_unique<PublishText>(classes, options, output));
+  if (argc > 0) programName = argv[0];
   if (argc <= 1) {
-    printUsage(argc > 0 ? argv[0] : "kintree", std::cerr);
+    printUsage(programName.c_str(), std::cerr);
     return -1;
+  }
+
+  // Options for the whole run act before the first path, wherever they
+  // stand; the scan stops where the main pass would stop, at an unknown
+  // long option.
+  std::vector<bool> done(argc, false);
+  for (int i = 1; i < argc; ++i) {
+    std::string argument = argv[i];
+    if (!isLongOption(argument)) continue;
+    const SwitchRow* row = findLongOption(longOptionName(argument));
+    if (!row) break;
+    if (row->time != SwitchTime::WholeRun) continue;
+    done[i] = true;
+    SwitchOutcome outcome = applySwitch(argument);
+    if (outcome != SwitchOutcome::Go) return outcome == SwitchOutcome::Finish ? 0 : -1;
   }
 
   int filesRead = 0;
   for (int i = 1; i < argc; ++i) {
+    if (done[i]) continue;
     std::string argument = argv[i];
-    // The two whole-word requests answer at once and end the run with 0:
-    // paths walked before them are neither summarised nor published.
-    if (argument == "--help") {
-      std::ostringstream usage;
-      printUsage(argv[0], usage);
-      output.write(usage.str());
-      return 0;
-    }
-    if (argument == "--version") {
-      output.write(std::string("kintree ") + kVersion + "\n");
-      return 0;
-    }
     if (argument.empty() || (argument[0] != '-' && argument[0] != '+')) {
-      filesRead += walkPath(argument, *this);
-    } else if (!applySwitch(argument)) {
-      return -1;
+      filesRead += walk(argument);
+      continue;
     }
+    SwitchOutcome outcome = applySwitch(argument);
+    if (outcome != SwitchOutcome::Go) return outcome == SwitchOutcome::Finish ? 0 : -1;
   }
 
   int count = static_cast<int>(classes.size());
   output.flush();
-  std::cerr << "kintree - Files read:" << filesRead << " classes extracted:" << count << std::endl;
+  Log::plain().stream() << "kintree - Files read:" << filesRead << " classes extracted:" << count;
+  bool written = true;
   if (count != 0) {
-    publisher->publish();
+    written = publisher->publish();
     classes.release();
   }
   output.flush();
-  std::cerr << std::endl;
+  Log::plain();  // the empty line that ends every summarised run
   // A graph file that could not be written is lost output, not a success.
-  return writeFailed ? -1 : count;
+  return written ? count : -1;
 }

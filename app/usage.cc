@@ -1,7 +1,7 @@
 #include "app/usage.h"
 
+#include "base/replace.h"
 #include "publish/web_addresses.h"
-#include "scan/replace.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "base/replace.h"
 #include "parse/class_pattern.h"
 #include "parse/parse_file.h"
 #include "parse/statement_reader.h"
-#include "scan/replace.h"
 #include "tests/class_pattern_reference.h"
 
 namespace {

@@ -16,8 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   {
     Output memory;
     ScanContext context(memory);
-    context.logLevel = 4;  // the declaration dumps too
-    parseFile(path, context.classes, context);
+    ParseSettings settings;
+    settings.logLevel = 4;  // the declaration dumps too
+    parseFile(path, context.classes, settings, context.sourceBuffer, memory);
     checkClassList(context.classes);
     records = context.classes.size();
     publishAll(context);

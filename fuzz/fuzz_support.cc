@@ -11,8 +11,8 @@
 #include <sstream>
 #include <unordered_set>
 
-#include "app/log.h"
 #include "app/scan_context.h"
+#include "base/log.h"
 #include "model/class_list.h"
 #include "platform/output.h"
 #include "publish/publish_html.h"
@@ -145,7 +145,7 @@ RunOutcome runCaptured(const std::vector<std::string>& arguments) {
   }
   std::cerr.rdbuf(previous);
   std::cerr.clear();
-  messageThreshold = 0;
+  Log::threshold = 0;
 
   outcome.errors = errors.str();
   const std::string kSummary = "kintree - Files read:";
@@ -163,7 +163,7 @@ void publishAll(ScanContext& context) {
   Output& out = context.output;
   out.clearCaptured();
 
-  PublishText names(classes, context);
+  PublishText names(classes, context.options, out);
   names.printNames();
   // One header line and one line of ten tab-separated fields per record:
   // no field can hold a line feed or a tab, the reader turned them to blanks.
@@ -174,11 +174,11 @@ void publishAll(ScanContext& context) {
 
   if (!treeSizeIsModest(classes)) return;
   for (bool all : {false, true}) {
-    context.includeNonPublic = all;
-    context.includeInterfaces = all;
+    context.options.includeNonPublic = all;
+    context.options.includeInterfaces = all;
     for (OutputStyle style : {Graphics, PlusMinus, Spaces}) {
-      context.style = style;
-      PublishText text(classes, context);
+      context.options.style = style;
+      PublishText text(classes, context.options, out);
       text.printTree();
       require(out.captured().compare(0, 10, "Base path=") == 0, "the tree lost its base path");
       require(out.captured().back() == '\n', "the tree ended inside a line");
@@ -189,33 +189,33 @@ void publishAll(ScanContext& context) {
   // The three pages: image tree, dtree, and the table (in either style).
   for (OutputStyle style : {HtmlImages, JavaScript}) {
     for (bool tabular : {false, true}) {
-      context.style = style;
-      context.tabular = tabular;
-      context.showNames = !tabular;
-      PublishHtml(classes, context).publish();
+      context.options.style = style;
+      context.options.tabular = tabular;
+      context.options.showNames = !tabular;
+      PublishHtml(classes, context.options, out).publish();
       require(out.captured().find("</html>") != std::string::npos, "a page was left unfinished");
       out.clearCaptured();
     }
   }
-  context.tabular = false;
-  context.showNames = false;
+  context.options.tabular = false;
+  context.options.showNames = false;
 
   // The graph on standard output, then split by tree and by a node budget
   // into the sandbox's output folder.
-  context.style = GraphViz;
-  PublishViz(classes, context).printTree();
+  context.options.style = GraphViz;
+  PublishViz(classes, context.options, out).printTree();
   require(
       out.captured().empty() || out.captured().compare(out.captured().size() - 2, 2, "}\n") == 0,
       "the graph was left open");
   out.clearCaptured();
-  context.outPath = sandbox() + "/out/";
-  context.splitByTree = true;
-  PublishViz(classes, context).printTree();
-  context.splitByTree = false;
-  context.nodesPerFile = 3;
-  PublishViz(classes, context).printTree();
-  context.nodesPerFile = 0;
-  context.outPath.clear();
+  context.options.outPath = sandbox() + "/out/";
+  context.options.splitByTree = true;
+  PublishViz(classes, context.options, out).printTree();
+  context.options.splitByTree = false;
+  context.options.nodesPerFile = 3;
+  PublishViz(classes, context.options, out).printTree();
+  context.options.nodesPerFile = 0;
+  context.options.outPath.clear();
   out.clearCaptured();
   clearOutputFolder();
   checkClassList(classes);

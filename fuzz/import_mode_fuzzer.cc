@@ -16,10 +16,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     {
       Output memory;
       ScanContext context(memory);
-      context.importLevel = level;
-      context.includeNonPublic = true;
-      context.logLevel = 4;  // the import and class list dumps too
-      parseFile(path, context.classes, context);
+      context.options.includeNonPublic = true;
+      ParseSettings settings;
+      settings.importLevel = level;
+      settings.logLevel = 4;  // the import and class list dumps too
+      parseFile(path, context.classes, settings, context.sourceBuffer, memory);
       checkClassList(context.classes);
       records = context.classes.size();
       publishAll(context);

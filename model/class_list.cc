@@ -1,7 +1,7 @@
 #include "model/class_list.h"
 
-#include "app/log.h"
-#include "scan/patterns.h"
+#include "base/log.h"
+#include "base/patterns.h"
 
 ClassInfo* ClassList::create(std::string_view kind, std::string_view name,
                              std::string_view modifiers, std::string_view file,
@@ -24,7 +24,7 @@ ClassInfo* ClassList::addClass(std::string_view kind, std::string_view name,
                                std::string_view modifiers, std::string_view file,
                                std::string_view package, bool defined) {
   if (matchesAny(name, ignorePatterns)) {
-    Log(2).stream() << "Ignoring class:" << name;
+    Log(Log::kIgnoredNames).stream() << "Ignoring class:" << name;
     return nullptr;
   }
   if (!includePatterns.empty() && !matchesAny(name, includePatterns)) return nullptr;
@@ -45,8 +45,8 @@ ClassInfo* ClassList::addClass(std::string_view kind, std::string_view name,
   }
   if (!found) return create(kind, name, modifiers, file, package, defined);
   if (found->defined) {
-    Log(1).stream() << "Duplicate class=" << name << "\n File " << file << "\n  and "
-                    << found->file;
+    Log(Log::kDuplicates).stream()
+        << "Duplicate class=" << name << "\n File " << file << "\n  and " << found->file;
   }
   found->defined = true;
   found->kind = kind;

@@ -14,7 +14,8 @@ Inclusion::Inclusion(const ClassList& classes, bool includeNonPublic, bool inclu
       onStack_(classes.sequenceLimit(), false),
       reaches_(classes.sequenceLimit(), false),
       stackPosition_(classes.sequenceLimit(), 0),
-      seenEpoch_(classes.sequenceLimit(), 0) {}
+      seenEpoch_(classes.sequenceLimit(), 0),
+      descent_(classes) {}
 
 bool Inclusion::passesOwnTest(const ClassInfo& record) const {
   if (record.kind != "class") return includeInterfaces_;
@@ -35,71 +36,69 @@ bool Inclusion::isShownDeep(const ClassInfo& record) {
 
 void Inclusion::evaluate(const ClassInfo& start) {
   // Tarjan's strongly connected components over the records not yet
-  // printed, without recursion so deep chains cannot exhaust the stack.
-  // Records of one component reach each other, so they share a verdict: a
-  // component is accepted when one of its records passes its own test or is
-  // its own child, or when it leads to an accepted component.
-  struct Frame {
-    const ClassInfo* record;
-    size_t nextChild;
+  // printed. Records of one component reach each other, so they share a
+  // verdict: a component is accepted when one of its records passes its own
+  // test or is its own child, or when it leads to an accepted component.
+  struct Components {
+    Inclusion& in;
+    std::vector<const ClassInfo*> members;  // the records of open components
+    uint32_t counter = 0;
+
+    void open(const ClassInfo& record) {
+      uint64_t id = record.sequence;
+      in.visitIndex_[id] = in.lowLink_[id] = ++counter;
+      in.onStack_[id] = true;
+      in.stackPosition_[id] = static_cast<uint32_t>(members.size());
+      in.reaches_[id] = in.passesOwnTest(record) || record.children.contains(&record);
+      members.push_back(&record);
+    }
+
+    bool enter(const ClassInfo& child, const ClassInfo& parent, Reach, size_t) {
+      uint64_t id = parent.sequence;
+      uint64_t childId = child.sequence;
+      if (child.flags & kPrinted) return false;
+      if (in.verdict_[childId] != kUnknown) {
+        if (in.verdict_[childId] == kAccepted) in.reaches_[id] = true;
+        return false;
+      }
+      if (in.visitIndex_[childId] == 0) {
+        open(child);
+        return true;
+      }
+      if (in.onStack_[childId])
+        in.lowLink_[id] = std::min(in.lowLink_[id], in.visitIndex_[childId]);
+      return false;
+    }
+
+    void leave(const ClassInfo& record, const ClassInfo* parent, size_t) {
+      uint64_t id = record.sequence;
+      if (in.lowLink_[id] == in.visitIndex_[id]) {
+        size_t base = in.stackPosition_[id];
+        bool accepted = false;
+        for (size_t i = base; i < members.size(); ++i) {
+          accepted = accepted || in.reaches_[members[i]->sequence];
+        }
+        for (size_t i = base; i < members.size(); ++i) {
+          uint64_t member = members[i]->sequence;
+          in.onStack_[member] = false;
+          in.visitIndex_[member] = 0;
+          in.verdict_[member] = accepted ? kAccepted : kRejected;
+        }
+        members.resize(base);
+      }
+      if (!parent) return;
+      uint64_t parentId = parent->sequence;
+      if (in.verdict_[id] == kAccepted) {
+        in.reaches_[parentId] = true;
+      } else if (in.verdict_[id] == kUnknown) {
+        in.lowLink_[parentId] = std::min(in.lowLink_[parentId], in.lowLink_[id]);
+      }
+    }
   };
-  std::vector<Frame> frames;
-  std::vector<const ClassInfo*> component;
-  uint32_t counter = 0;
 
-  auto enter = [&](const ClassInfo* record) {
-    uint64_t id = record->sequence;
-    visitIndex_[id] = lowLink_[id] = ++counter;
-    onStack_[id] = true;
-    stackPosition_[id] = static_cast<uint32_t>(component.size());
-    reaches_[id] = passesOwnTest(*record) || record->children.contains(record);
-    component.push_back(record);
-    frames.push_back({record, 0});
-  };
-
-  enter(&start);
-  while (!frames.empty()) {
-    Frame& frame = frames.back();
-    const ClassInfo* record = frame.record;
-    uint64_t id = record->sequence;
-    if (frame.nextChild < record->children.size()) {
-      const ClassInfo* child = record->children[frame.nextChild++];
-      uint64_t childId = child->sequence;
-      if (child->flags & kPrinted) continue;
-      if (verdict_[childId] != kUnknown) {
-        if (verdict_[childId] == kAccepted) reaches_[id] = true;
-      } else if (visitIndex_[childId] == 0) {
-        enter(child);
-      } else if (onStack_[childId]) {
-        lowLink_[id] = std::min(lowLink_[id], visitIndex_[childId]);
-      }
-      continue;
-    }
-
-    frames.pop_back();
-    if (lowLink_[id] == visitIndex_[id]) {
-      size_t base = stackPosition_[id];
-      bool accepted = false;
-      for (size_t i = base; i < component.size(); ++i) {
-        accepted = accepted || reaches_[component[i]->sequence];
-      }
-      for (size_t i = base; i < component.size(); ++i) {
-        uint64_t member = component[i]->sequence;
-        onStack_[member] = false;
-        visitIndex_[member] = 0;
-        verdict_[member] = accepted ? kAccepted : kRejected;
-      }
-      component.resize(base);
-    }
-    if (!frames.empty()) {
-      uint64_t parentId = frames.back().record->sequence;
-      if (verdict_[id] == kAccepted) {
-        reaches_[parentId] = true;
-      } else if (verdict_[id] == kUnknown) {
-        lowLink_[parentId] = std::min(lowLink_[parentId], lowLink_[id]);
-      }
-    }
-  }
+  Components components{*this, {}};
+  components.open(start);
+  descent_.run(start, components);
 }
 
 void Inclusion::markPrinted(ClassInfo& root) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/class_info.h"
+#include "model/descent.h"
 
 class ClassList;
 
@@ -34,7 +35,7 @@ class Inclusion {
   bool includeNonPublic_;
   bool includeInterfaces_;
   enum : uint8_t { kUnknown, kAccepted, kRejected };
-  std::vector<uint8_t> verdict_;   // by sequence number
+  std::vector<uint8_t> verdict_;      // by sequence number
   std::vector<uint32_t> visitIndex_;  // scratch for evaluate(), 0 = unvisited
   std::vector<uint32_t> lowLink_;
   std::vector<bool> onStack_;
@@ -42,6 +43,7 @@ class Inclusion {
   std::vector<uint32_t> stackPosition_;
   std::vector<uint32_t> seenEpoch_;  // for markPrinted()
   uint32_t epoch_ = 0;
+  Descent descent_;  // for evaluate()
 };
 
 #endif  // KINTREE_MODEL_INCLUSION_H_

@@ -1,11 +1,12 @@
 #include "parse/class_parser.h"
 
-#include "app/scan_context.h"
+#include "base/log.h"
+#include "base/replace.h"
+#include "model/class_list.h"
 #include "parse/class_pattern.h"
 #include "parse/parse_file.h"
 #include "parse/statement_reader.h"
 #include "platform/output.h"
-#include "scan/replace.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ void followBraces(std::string_view statement, std::vector<std::string>& nameStac
 
 void handleDeclaration(ClassGroups& groups, const std::string& statement, const std::string& path,
                        const std::string& currentPackage, std::vector<std::string>& nameStack,
-                       ClassList& classes, ScanContext& context) {
+                       ClassList& classes, const ParseSettings& settings, Output& dumps) {
   std::string name = nestingPrefix(nameStack) + groups.name;
   std::string modifiers;
   if (groups.annotation.empty() || groups.annotation[0] != '@') {
@@ -94,8 +95,8 @@ void handleDeclaration(ClassGroups& groups, const std::string& statement, const 
         if (implemented) record->interfaces.insert(implemented);
       }
     }
-    if (static_cast<uint32_t>(context.logLevel) >= 4) {
-      printDump(context.output, statement, modifiers, groups, name);
+    if (settings.logLevel >= Log::kStatementDump) {
+      printDump(dumps, statement, modifiers, groups, name);
     }
   }
   // The brace that ends the header opens the body of this name, refused or not.
@@ -104,12 +105,8 @@ void handleDeclaration(ClassGroups& groups, const std::string& statement, const 
 
 }  // namespace
 
-void parseClasses(const std::string& path, ClassList& classes, ScanContext& context) {
-  parseClassText(loadSource(path, context.sourceBuffer), path, classes, context);
-}
-
 void parseClassText(std::string_view source, const std::string& path, ClassList& classes,
-                    ScanContext& context) {
+                    const ParseSettings& settings, Output& dumps) {
   std::string currentPackage = "none";
   std::vector<std::string> nameStack;
   SourceStream input(source);
@@ -126,7 +123,8 @@ void parseClassText(std::string_view source, const std::string& path, ClassList&
     if (candidate && findPackage(statement, packageName)) {
       currentPackage = packageName;
     } else if (candidate && findClassDeclaration(statement, groups)) {
-      handleDeclaration(groups, statement, path, currentPackage, nameStack, classes, context);
+      handleDeclaration(groups, statement, path, currentPackage, nameStack, classes, settings,
+                        dumps);
     } else {
       followBraces(statement, nameStack);
     }

@@ -7,14 +7,13 @@
 #include <vector>
 
 class ClassList;
-class ScanContext;
+class Output;
+struct ParseSettings;
 
-/// Records every class and interface declaration of one source file.
-void parseClasses(const std::string& path, ClassList& classes, ScanContext& context);
-
-/// Records the declarations found in `source`, the text of the file `path`.
+/// Records the declarations found in `source`, the text of the file `path`;
+/// with the statement dump level, each one is also described on `dumps`.
 void parseClassText(std::string_view source, const std::string& path, ClassList& classes,
-                    ScanContext& context);
+                    const ParseSettings& settings, Output& dumps);
 
 /// The non-empty items of a comma-separated type list, split only at commas
 /// outside angle brackets.

@@ -3,14 +3,14 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/scan_context.h"
+#include "base/log.h"
+#include "base/replace.h"
 #include "model/class_list.h"
 #include "parse/drop_last_components.h"
 #include "parse/import_pattern.h"
 #include "parse/parse_file.h"
 #include "parse/statement_reader.h"
 #include "platform/output.h"
-#include "scan/replace.h"
 
 namespace {
 
@@ -48,9 +48,9 @@ void writeClassListDump(Output& out, const ClassList& classes) {
 
 }  // namespace
 
-void parseImports(const std::string& path, ClassList& classes, ScanContext& context) {
-  const uint32_t logLevel = static_cast<uint32_t>(context.logLevel);
-  SourceStream input(loadSource(path, context.sourceBuffer));
+void parseImports(const std::string& path, ClassList& classes, const ParseSettings& settings,
+                  std::string& buffer, Output& dumps) {
+  SourceStream input(loadSource(path, buffer));
   std::string_view line;
   std::string statement;
   std::string currentPackage = "none";
@@ -63,7 +63,7 @@ void parseImports(const std::string& path, ClassList& classes, ScanContext& cont
     if (findImportPackage(statement, packageName)) {
       // When shortening would leave nothing, the package keeps its full name
       // for the links below but gets no record of its own.
-      bool nothingLeft = dropLastComponents(packageName, context.importLevel);
+      bool nothingLeft = dropLastComponents(packageName, settings.importLevel);
       currentPackage = packageName;
       if (!nothingLeft) {
         packageRecord = classes.addClass("class", packageName, "", path, packageName, true);
@@ -71,12 +71,14 @@ void parseImports(const std::string& path, ClassList& classes, ScanContext& cont
       continue;
     }
     if (!findImport(statement, import)) continue;
-    if (dropLastComponents(import.name, context.importLevel)) continue;
+    if (dropLastComponents(import.name, settings.importLevel)) continue;
     replaceAll(import.name, ".*", "");
     ClassInfo* record =
         classes.addClass("class", import.name, import.modifier, path, import.name, false);
     if (record) classes.linkParent(record, currentPackage, path, currentPackage);
-    if (logLevel >= 4) writeImportDump(context.output, statement, import, packageRecord);
+    if (settings.logLevel >= Log::kStatementDump) {
+      writeImportDump(dumps, statement, import, packageRecord);
+    }
   }
-  if (logLevel >= 3) writeClassListDump(context.output, classes);
+  if (settings.logLevel >= Log::kClassListDump) writeClassListDump(dumps, classes);
 }

@@ -1,15 +1,15 @@
 #include "parse/parse_file.h"
 
-#include "app/scan_context.h"
 #include "parse/class_parser.h"
 #include "parse/import_parser.h"
 #include "platform/file_system.h"
 
-void parseFile(const std::string& path, ClassList& classes, ScanContext& context) {
-  if (context.importLevel < 0) {
-    parseClasses(path, classes, context);
+void parseFile(const std::string& path, ClassList& classes, const ParseSettings& settings,
+               std::string& buffer, Output& dumps) {
+  if (settings.importLevel < 0) {
+    parseClassText(loadSource(path, buffer), path, classes, settings, dumps);
   } else {
-    parseImports(path, classes, context);
+    parseImports(path, classes, settings, buffer, dumps);
   }
 }
 

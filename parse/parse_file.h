@@ -1,15 +1,28 @@
 #ifndef KINTREE_PARSE_PARSE_FILE_H_
 #define KINTREE_PARSE_PARSE_FILE_H_
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 class ClassList;
-class ScanContext;
+class Output;
 
-/// Hands one selected file to the parser the run asks for: class
-/// declarations by default, imports once -M set an import level.
-void parseFile(const std::string& path, ClassList& classes, ScanContext& context);
+/// What the parsers read of the options.
+struct ParseSettings {
+  /// The message level: declaration and import dumps from Log::kStatementDump
+  /// on, the import class list from Log::kClassListDump; compared as unsigned.
+  uint32_t logLevel = 0;
+  /// -M: below 0 declarations are read, else imports shortened by this many
+  /// components.
+  int32_t importLevel = -1;
+};
+
+/// Hands one selected file to the parser the settings ask for: class
+/// declarations by default, imports once -M set an import level. The file
+/// is read into `buffer`, which the next file reuses; dumps go to `dumps`.
+void parseFile(const std::string& path, ClassList& classes, const ParseSettings& settings,
+               std::string& buffer, Output& dumps);
 
 /// Reads a source file into `buffer` (see readIntoBuffer) and returns a view
 /// of its text without a leading UTF-8 byte-order mark; empty when the file

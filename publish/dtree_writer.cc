@@ -1,8 +1,8 @@
 #include "publish/dtree_writer.h"
 
-#include "app/scan_context.h"
 #include "model/class_list.h"
 #include "model/inclusion.h"
+#include "model/options.h"
 #include "platform/output.h"
 #include "publish/html_escape.h"
 #include "publish/publish_text.h"
@@ -18,8 +18,8 @@ std::string address(std::string_view text) { return javaScriptEscape(htmlEscapeA
 
 }  // namespace
 
-DtreeWriter::DtreeWriter(const ClassList& classes, ScanContext& context, Output& out)
-    : classes_(classes), context_(context), out_(out) {}
+DtreeWriter::DtreeWriter(const ClassList& classes, const Options& options, Output& out)
+    : classes_(classes), options_(options), out_(out), descent_(classes) {}
 
 void DtreeWriter::printTree() {
   basePath_ = commonFilePrefix(classes_);
@@ -29,12 +29,11 @@ void DtreeWriter::printTree() {
     out_ << "\np='" << value << "';\ni='" << value << "';\n";
   }
 
-  Inclusion inclusion(classes_, context_.includeNonPublic, context_.includeInterfaces);
-  onPath_.assign(classes_.sequenceLimit(), false);
+  Inclusion inclusion(classes_, options_.includeNonPublic, options_.includeInterfaces);
   for (const auto& entry : classes_.records()) {
     const ClassInfo& root = *entry.second;
     if (!root.parents.empty() || !inclusion.isShownDeep(root)) continue;
-    int32_t id = context_.nextNodeId++;
+    int32_t id = nextNodeId++;
     writeNode(id, 0, root);
     writeChildNodes(id, root, inclusion);
   }
@@ -66,30 +65,24 @@ void DtreeWriter::writeNode(int32_t id, int32_t parentId, const ClassInfo& recor
 }
 
 void DtreeWriter::writeChildNodes(int32_t id, const ClassInfo& record, Inclusion& inclusion) {
-  // An explicit stack keeps deep chains off the call stack; a child already
-  // on the current path is neither numbered nor entered, so cycles end.
-  struct Frame {
-    const ClassInfo* record;
-    int32_t id;
-    size_t nextChild;
-  };
-  std::vector<bool>& onPath = onPath_;
-  std::vector<Frame> frames{{&record, id, 0}};
-  onPath[record.sequence] = true;
-  while (!frames.empty()) {
-    Frame& frame = frames.back();
-    if (frame.nextChild == frame.record->children.size()) {
-      onPath[frame.record->sequence] = false;
-      frames.pop_back();
-      continue;
+  // A child already on the current path is neither numbered nor entered,
+  // so cycles end.
+  struct Nodes {
+    DtreeWriter& writer;
+    Inclusion& inclusion;
+    std::vector<int32_t> ids;  // the node of each record on the path
+
+    bool enter(const ClassInfo& child, const ClassInfo&, Reach reach, size_t) {
+      if (reach == Reach::Cycle) return false;
+      // A hidden child still takes a number, and its descendants are
+      // visited under it, so the numbering does not depend on what is shown.
+      int32_t childId = writer.nextNodeId++;
+      if (inclusion.isShownDeep(child)) writer.writeNode(childId, ids.back(), child);
+      ids.push_back(childId);
+      return true;
     }
-    const ClassInfo* child = frame.record->children[frame.nextChild++];
-    if (onPath[child->sequence]) continue;
-    // A hidden child still takes a number, and its descendants are visited
-    // under it, so the numbering does not depend on what is shown.
-    int32_t childId = context_.nextNodeId++;
-    if (inclusion.isShownDeep(*child)) writeNode(childId, frame.id, *child);
-    onPath[child->sequence] = true;
-    frames.push_back({child, childId, 0});
-  }
+    void leave(const ClassInfo&, const ClassInfo*, size_t) { ids.pop_back(); }
+  };
+  Nodes nodes{*this, inclusion, {id}};
+  descent_.run(record, nodes);
 }

@@ -5,22 +5,26 @@
 #include <string>
 #include <vector>
 
+#include "model/descent.h"
+
 class ClassList;
 class Inclusion;
 class Output;
-class ScanContext;
 struct ClassInfo;
+struct Options;
 
 /// Writes the node statements of the dtree page (-j): the base path
 /// variables p and i, then one d.add(id, parent, label, address) per shown
 /// class, depth first under the page's root node 0.
 class DtreeWriter {
  public:
-  DtreeWriter(const ClassList& classes, ScanContext& context, Output& out);
+  DtreeWriter(const ClassList& classes, const Options& options, Output& out);
 
-  /// The variable lines and every node line; numbers nodes from the
-  /// context's nextNodeId on.
+  /// The variable lines and every node line; numbers nodes from nextNodeId on.
   void printTree();
+
+  /// The number of the next node; the page's root node is 0.
+  int32_t nextNodeId = 1;
 
  private:
   /// The node lines of the descendants of `record`, whose node is `id`.
@@ -29,10 +33,10 @@ class DtreeWriter {
   void writeNode(int32_t id, int32_t parentId, const ClassInfo& record);
 
   const ClassList& classes_;
-  ScanContext& context_;
+  const Options& options_;
   Output& out_;
-  std::string basePath_;      // empty when too short to be worth a variable
-  std::vector<bool> onPath_;  // by sequence, during writeChildNodes
+  std::string basePath_;  // empty when too short to be worth a variable
+  Descent descent_;
 };
 
 #endif  // KINTREE_PUBLISH_DTREE_WRITER_H_

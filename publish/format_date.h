@@ -4,6 +4,9 @@
 #include <ctime>
 #include <string>
 
+/// The date of the HTML pages' headings and footers, as "08-Dec-2025".
+inline constexpr char kPageDatePattern[] = "%d-%h-%Y";
+
 /// The current local date and time in `pattern` (time_put conversions under
 /// the classic locale), or "Failed to format date time".
 std::string formatDate(const std::string& pattern);

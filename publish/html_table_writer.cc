@@ -2,16 +2,16 @@
 
 #include <string_view>
 
-#include "app/scan_context.h"
+#include "base/replace.h"
 #include "model/class_list.h"
 #include "model/inclusion.h"
+#include "model/options.h"
 #include "platform/file_system.h"
 #include "platform/output.h"
 #include "publish/format_date.h"
 #include "publish/html_escape.h"
 #include "publish/publish_text.h"
 #include "publish/web_addresses.h"
-#include "scan/replace.h"
 
 const std::string ExtraHeadTabular =
     std::string(
@@ -83,11 +83,11 @@ constexpr size_t kLongName = 20;
 
 }  // namespace
 
-HtmlTableWriter::HtmlTableWriter(const ClassList& classes, const ScanContext& context, Output& out)
-    : classes_(classes), context_(context), out_(out) {}
+HtmlTableWriter::HtmlTableWriter(const ClassList& classes, const Options& options, Output& out)
+    : classes_(classes), options_(options), out_(out) {}
 
 void HtmlTableWriter::writeTable() {
-  bool withType = context_.includeInterfaces;
+  bool withType = options_.includeInterfaces;
   out_ << "<table id='gradient-style' summary='display' ellspacing='0' width='100%'  >\n"
           "<thead>\n<tr>\n<th scope='col'>Package</th> \n";
   if (withType) out_ << "<th scope='col'>Type</th> \n";
@@ -97,14 +97,14 @@ void HtmlTableWriter::writeTable() {
   std::string_view footerSpan = withType ? "4" : "3";
   out_ << "<th scope='col'>Name</th> \n<th scope='col'>Modifiers</th> \n"
           "<th scope='col'>Filename</th> \n</tr>\n</thead>\n<tfoot>\n<tr>\n<td colspan='"
-       << footerSpan << "'><a href=\"" << kHomePage << "\"> Quillmoor - Tavrin </a></td><td>"
-       << formatDate("%d-%h-%Y") << "</td> \n</tr> \n</tfoot> \n<tbody>\n";
+       << footerSpan << "'>" << homeLink() << "</td><td>" << formatDate(kPageDatePattern)
+       << "</td> \n</tr> \n</tfoot> \n<tbody>\n";
 
   std::string sharedPath = commonFilePrefix(classes_);
   size_t separator = sharedPath.rfind(kPathSeparator);
   size_t dirLength = separator == std::string::npos ? 0 : separator + 1;
 
-  Inclusion inclusion(classes_, context_.includeNonPublic, context_.includeInterfaces);
+  Inclusion inclusion(classes_, options_.includeNonPublic, options_.includeInterfaces);
   for (const auto& entry : classes_.records()) {
     const ClassInfo& record = *entry.second;
     if (!inclusion.isShown(record)) continue;

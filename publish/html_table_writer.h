@@ -5,7 +5,7 @@
 
 class ClassList;
 class Output;
-class ScanContext;
+struct Options;
 
 /// The style and script block of the tabular page's head: the table's look
 /// and DataTables with jQuery from their public networks.
@@ -15,14 +15,14 @@ extern const std::string ExtraHeadTabular;
 /// that the one-record inclusion test accepts.
 class HtmlTableWriter {
  public:
-  HtmlTableWriter(const ClassList& classes, const ScanContext& context, Output& out);
+  HtmlTableWriter(const ClassList& classes, const Options& options, Output& out);
 
   /// The whole table: header, footer with the home link and date, rows.
   void writeTable();
 
  private:
   const ClassList& classes_;
-  const ScanContext& context_;
+  const Options& options_;
   Output& out_;
 };
 

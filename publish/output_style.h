@@ -1,18 +1,9 @@
 #ifndef KINTREE_PUBLISH_OUTPUT_STYLE_H_
 #define KINTREE_PUBLISH_OUTPUT_STYLE_H_
 
-#include <cstdint>
 #include <string_view>
 
-/// How tree connections are drawn; the value of -g, -x, -s, -h, -j, -z.
-enum OutputStyle : int32_t {
-  Graphics = 0,
-  PlusMinus = 1,
-  Spaces = 2,
-  HtmlImages = 3,
-  JavaScript = 4,
-  GraphViz = 5,
-};
+#include "model/options.h"
 
 /// One literal text per style 0 to 4. GraphViz has no row of its own; a
 /// publisher that draws tree lines while the style is GraphViz (a text or

@@ -1,8 +1,5 @@
 #include "publish/publish_html.h"
 
-#include <algorithm>
-
-#include "app/scan_context.h"
 #include "model/class_list.h"
 #include "model/inclusion.h"
 #include "platform/output.h"
@@ -13,7 +10,7 @@
 #include "publish/html_table_writer.h"
 #include "publish/output_style.h"
 #include "publish/section_replacements.h"
-#include "publish/tree_prefix.h"
+#include "publish/tree_lines.h"
 #include "publish/web_addresses.h"
 
 const std::string_view DefaultHead =
@@ -48,18 +45,15 @@ namespace {
 constexpr std::string_view kDocumentStart = "<!DOCTYPE html>\n<html lang=\"en\">\n";
 constexpr std::string_view kBodyStart =
     "<body id='top'> \n<a href=javascript:window.history.back();> Back </a> \n<p> \n \n";
-constexpr char kDatePattern[] = "%d-%h-%Y";
-// The footers' date is followed by a blank.
-constexpr char kFooterDatePattern[] = "%d-%h-%Y ";
 // The image tree's root rows give the modifiers at least this many columns.
 constexpr int kRootModifierWidth = 20;
 
 }  // namespace
 
-PublishHtml::PublishHtml(ClassList& classes, ScanContext& context)
-    : PublishText(classes, context) {}
+PublishHtml::PublishHtml(ClassList& classes, const Options& options, Output& out)
+    : PublishText(classes, options, out) {}
 
-void PublishHtml::setSection(SectionKind kind, std::string text) {
+bool PublishHtml::takeSection(SectionKind kind, std::string& text) {
   switch (kind) {
     case SectionKind::Head:
       headSection = std::move(text);
@@ -71,57 +65,26 @@ void PublishHtml::setSection(SectionKind kind, std::string text) {
       bodyEndSection = std::move(text);
       break;
   }
+  return true;
 }
 
-void PublishHtml::printNames() {
-  // The table is tab-separated text for other tools, not markup.
-  plainText_ = true;
-  PublishText::printNames();
-  plainText_ = false;
-}
-
-void PublishHtml::writeSource(std::string_view text) {
-  if (plainText_) {
-    PublishText::writeSource(text);
-  } else {
-    out_ << htmlEscape(text);
-  }
-}
-
-void PublishHtml::writeSourceField(std::string_view text, int width, int precision) {
-  if (plainText_) return PublishText::writeSourceField(text, width, precision);
-  // Padded and cut on the raw text, so the columns keep their raw widths
-  // and no reference is cut in half.
-  size_t length = text.size();
-  if (precision >= 0) length = std::min(length, static_cast<size_t>(precision));
-  int64_t wide = width;
-  size_t columns = static_cast<size_t>(wide < 0 ? -wide : wide);
-  int padding = static_cast<int>(columns > length ? columns - length : 0);
-  if (width >= 0) out_.field("", padding);
-  out_ << htmlEscape(text.substr(0, length));
-  if (width < 0) out_.field("", padding);
-}
-
-void PublishHtml::writeHomeLink() {
-  out_ << "<a href=\"" << kHomePage << "\"> Quillmoor - Tavrin </a>";
-}
-
-void PublishHtml::publish() {
-  applyReplacements(headSection, context_.replacements);
-  applyReplacements(bodyBeginSection, context_.replacements);
-  applyReplacements(bodyEndSection, context_.replacements);
-  if (context_.tabular) {
+bool PublishHtml::publish() {
+  applyReplacements(headSection, options_.replacements);
+  applyReplacements(bodyBeginSection, options_.replacements);
+  applyReplacements(bodyEndSection, options_.replacements);
+  if (options_.tabular) {
     writeTabularPage();
-  } else if (context_.style == JavaScript) {
+  } else if (options_.style == JavaScript) {
     writeDtreePage();
   } else {
     PublishText::publish();
   }
+  return true;
 }
 
 void PublishHtml::printTree() {
-  if (context_.style == JavaScript) {
-    DtreeWriter(classes_, context_, out_).printTree();
+  if (options_.style == JavaScript) {
+    DtreeWriter(classes_, options_, out_).printTree();
   } else {
     printImageTree();
   }
@@ -149,9 +112,9 @@ void PublishHtml::writeDtreePage() {
   if (!bodyBeginSection.empty()) {
     out_ << bodyBeginSection;
   } else {
-    const auto& titles = context_.titles;
+    const auto& titles = options_.titles;
     out_ << kBodyStart << "<h1> " << titleAt(0, "Class List") << " </h1> \n \n<h2>"
-         << (titles.size() >= 2 ? titles[1] : formatDate(kDatePattern))
+         << (titles.size() >= 2 ? titles[1] : formatDate(kPageDatePattern))
          << "</h2> \n"
             "<div class=dtree style='margin:20px; font-size:110%; box-shadow: 10px 10px 5px "
             "#888888; padding:10px; display:inline-block; background:#f0f0f0;'> \n"
@@ -175,8 +138,8 @@ void PublishHtml::writeDtreePage() {
     out_ << bodyEndSection;
   } else {
     out_ << "</div>  \n<p>";
-    writeHomeLink();
-    out_ << "\n  Created on:" << formatDate(kFooterDatePattern) << "\n</body> \n</html> \n\n";
+    out_ << homeLink() << "\n  Created on:" << formatDate(kPageDatePattern)
+         << " \n</body> \n</html> \n\n";
   }
 }
 
@@ -184,46 +147,37 @@ void PublishHtml::writeTabularPage() {
   out_ << kDocumentStart;
   writeHead(std::string_view(ExtraHeadTabular));
   out_ << kBodyStart << "<p>";
-  writeHomeLink();
-  out_ << "\n  Created on:" << formatDate(kFooterDatePattern) << "<p>\n<h2>Tabular List of "
-       << titleAt(0, "Class List") << "</h2><body>\n";
-  HtmlTableWriter(classes_, context_, out_).writeTable();
+  out_ << homeLink() << "\n  Created on:" << formatDate(kPageDatePattern)
+       << " <p>\n<h2>Tabular List of " << titleAt(0, "Class List") << "</h2><body>\n";
+  HtmlTableWriter(classes_, options_, out_).writeTable();
   out_ << "</body> \n</html> \n\n";
 }
 
 void PublishHtml::printImageTree() {
-  OutputStyle style = context_.style;
+  OutputStyle style = options_.style;
   if (style == HtmlImages) {
     out_ << "<html>\n";
     writeImageStyles(out_);
     out_ << "<body>\n<table>\n";
   }
-  size_t fileWidth = 14;
-  size_t modifierWidth = 6;
-  for (const auto& entry : classes_.records()) {
-    fileWidth = std::max(fileWidth, entry.second->file.size());
-    modifierWidth = std::max(modifierWidth, entry.second->modifiers.size());
-  }
-  int width = static_cast<int>(fileWidth);
-  int modifiers = static_cast<int>(modifierWidth);
-
+  TreeColumns columns = measureColumns(classes_, false);
+  TreeLines lines(out_, style, htmlEscape, columns);
   // Every parentless record is a root here, whatever -A and -I say; only
   // the children are filtered.
-  Inclusion inclusion(classes_, context_.includeNonPublic, context_.includeInterfaces);
-  TreePrefix prefix;
+  Inclusion inclusion(classes_, options_.includeNonPublic, options_.includeInterfaces);
   for (const auto& entry : classes_.records()) {
     const ClassInfo& root = *entry.second;
     if (!root.parents.empty()) continue;
     out_ << "<tr><td>";
-    writeSourceField(root.file, width, width);
+    lines.fileField(root);
     out_ << "<td> ";
-    writeSourceField(root.modifiers, -kRootModifierWidth, -1);
+    lines.field(root.modifiers, -kRootModifierWidth, -1);
     out_ << ' ';
-    writeSource(root.name);
+    lines.text(root.name);
     out_ << ' ';
-    printInterfaces(root, " Interfaces:");
+    lines.interfaces(root, " Interfaces:");
     out_ << "</tr>\n";
-    printChildren(prefix, width, 0, modifiers, root, inclusion);
+    lines.children(root, inclusion, descent_);
   }
   if (style == HtmlImages) out_ << "</table>\n</body>\n</html>\n";
 }

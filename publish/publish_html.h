@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "publish/publish.h"
 #include "publish/publish_text.h"
-#include "publish/section_loader.h"
 
 /// The built-in head element of the dtree and tabular pages, without title.
 extern const std::string_view DefaultHead;
@@ -20,19 +20,17 @@ extern const std::string_view DtreeScript;
 /// titles and section files are the user's own HTML and stay verbatim.
 class PublishHtml : public PublishText {
  public:
-  PublishHtml(ClassList& classes, ScanContext& context);
+  PublishHtml(ClassList& classes, const Options& options, Output& out);
 
   /// The tabular page with -T, else the dtree page with -j, else the name
   /// table (+n) and the image tree as the text publisher would.
-  void publish() override;
+  bool publish() override;
   /// The image tree (rows only unless the style is HtmlImages), or with -j
   /// the dtree node lines.
   void printTree() override;
-  /// The name table, plain text as for every publisher.
-  void printNames() override;
-
   /// Replaces the section `kind` by `text` (-1, -2, -3).
-  void setSection(SectionKind kind, std::string text);
+  bool takeSection(SectionKind kind, std::string& text) override;
+  const char* typeName() const override { return "PublishHtml"; }
   /// The head element: the head section if loaded, with `extra` put before
   /// its last "</head>", else the default head with titles and dtree links.
   void writeHead(std::optional<std::string_view> extra);
@@ -41,18 +39,10 @@ class PublishHtml : public PublishText {
   std::string bodyBeginSection;  ///< -2: replaces the dtree page's body start
   std::string bodyEndSection;    ///< -3: replaces the dtree page's end
 
- protected:
-  void writeSource(std::string_view text) override;
-  void writeSourceField(std::string_view text, int width, int precision) override;
-
  private:
   void writeDtreePage();
   void writeTabularPage();
   void printImageTree();
-  /// The home page link of the footers.
-  void writeHomeLink();
-
-  bool plainText_ = false;  // while the name table is written
 };
 
 #endif  // KINTREE_PUBLISH_PUBLISH_HTML_H_

@@ -4,58 +4,37 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "model/descent.h"
 #include "publish/publish.h"
 
 class ClassList;
-class Inclusion;
 class Output;
-class ScanContext;
-class TreePrefix;
-struct ClassInfo;
+struct Options;
 
 /// The plain-text publisher: the indented class tree and the name table.
-/// Base of the HTML and GraphViz publishers, which reuse its helpers.
+/// Base of the HTML and GraphViz publishers.
 class PublishText : public Publish {
  public:
-  PublishText(ClassList& classes, ScanContext& context);
+  PublishText(ClassList& classes, const Options& options, Output& out);
 
   /// The name table with +n, then the tree unless -t.
-  void publish() override;
+  bool publish() override;
   /// The base path line, the tree header and every tree with a shown root.
   void printTree() override;
-  /// The tab-separated name table of every record.
+  /// The tab-separated name table of every record, plain text for every
+  /// publisher: it is meant for other tools, not for a page.
   void printNames() override;
+  const char* typeName() const override { return "PublishText"; }
 
-  /// Prints the shown children of `parent`, each followed by its own
-  /// descendants; a record already on the current descent path is not
-  /// entered again, so cycles end.
-  void printChildren(TreePrefix& prefix, int fileWidth, size_t skip, int modifierWidth,
-                     const ClassInfo& parent, Inclusion& inclusion);
-  /// Writes `label` and the record's interface names; returns how many.
-  size_t printInterfaces(const ClassInfo& record, std::string_view label);
   /// The index-th -L title, or `fallback` when fewer were given.
   std::string titleAt(size_t index, std::string_view fallback) const;
 
  protected:
-  /// Writes text that comes from the sources or the file system; the HTML
-  /// publisher escapes it.
-  virtual void writeSource(std::string_view text);
-  /// writeSource as a printf "%*.*s" field, padded and cut on the raw text.
-  virtual void writeSourceField(std::string_view text, int width, int precision);
-  /// Writes every entry of the prefix.
-  void printPrefix(const TreePrefix& prefix);
-  /// Writes one child line of printChildren.
-  void printChildLine(const TreePrefix& prefix, int fileWidth, size_t skip, int modifierWidth,
-                      const ClassInfo& child, const ClassInfo& parent);
-
   ClassList& classes_;
-  ScanContext& context_;
+  const Options& options_;
   Output& out_;
-
- private:
-  std::vector<bool> onPath_;  // by sequence, during printChildren
+  Descent descent_;  // for every tree this publisher walks
 };
 
 /// The common leading part of two texts; an empty text never shortens the other.

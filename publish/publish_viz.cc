@@ -1,12 +1,12 @@
 #include "publish/publish_viz.h"
 
-#include <iostream>
 #include <limits>
 
-#include "app/scan_context.h"
+#include "base/log.h"
+#include "base/replace.h"
 #include "model/class_list.h"
+#include "model/options.h"
 #include "platform/file_system.h"
-#include "scan/replace.h"
 
 namespace {
 
@@ -66,8 +66,14 @@ std::string cleanGraphName(std::string text) {
   return text;
 }
 
-PublishViz::PublishViz(ClassList& classes, ScanContext& context)
-    : PublishText(classes, context), current_(&out_) {}
+PublishViz::PublishViz(ClassList& classes, const Options& options, Output& out)
+    : PublishText(classes, options, out), current_(&out_) {}
+
+bool PublishViz::publish() {
+  writeFailed_ = false;
+  PublishText::publish();
+  return !writeFailed_;
+}
 
 void PublishViz::writeGraphHeader() {
   Output& out = current();
@@ -92,7 +98,6 @@ size_t PublishViz::writeInterfaceEdges(const ClassInfo& record) {
 
 void PublishViz::prepareTables() {
   size_t limit = classes_.sequenceLimit();
-  if (onPath_.size() < limit) onPath_.resize(limit, false);
   if (sizeKnown_.size() < limit) {
     sizeKnown_.resize(limit, false);
     sizeMemo_.resize(limit, 0);
@@ -100,124 +105,131 @@ void PublishViz::prepareTables() {
 }
 
 uint64_t PublishViz::writeGraphNode(const ClassInfo& record) {
-  // An explicit stack, so a chain tens of thousands of levels deep needs no
-  // deep recursion.
-  struct Frame {
-    const ClassInfo* record;
-    std::string name;  // dotName of the record
-    size_t nextChild;
+  // One level per record the descent entered: its DOT name, its node count
+  // so far and whether it has written an edge yet.
+  struct Level {
+    std::string name;
     uint64_t count;
-    std::string_view parentStyle;
+    bool firstEdge;
   };
-  prepareTables();
-  Output& out = current();
-  std::vector<Frame> frames;
+  struct Graph {
+    PublishViz& viz;
+    Output& out;
+    std::vector<Level> levels;
+    uint64_t total = 0;
 
-  // Writes a record's interface lines; a record without children also gets
-  // its node lines and `count` holds its nodes, one with children is pushed
-  // (true) and counted when its frame is done.
-  auto enter = [&](const ClassInfo& entered, uint64_t& count) {
-    count = writeInterfaceEdges(entered);
-    std::string name = dotName(entered.name);
-    if (entered.children.empty()) {
-      std::string_view style = ownStyle(entered);
-      if (!style.empty()) out << '"' << name << "\" " << style << '\n';
-      out << '"' << name << "\"\n";
-      count = saturatingAdd(count, 1);
+    // Writes a record's interface lines. A record without children also
+    // gets its node lines and `count` holds its nodes; one with children
+    // opens a level (true) and is counted when the descent leaves it.
+    bool open(const ClassInfo& entered, uint64_t& count) {
+      count = viz.writeInterfaceEdges(entered);
+      std::string name = dotName(entered.name);
+      if (entered.children.empty()) {
+        std::string_view style = ownStyle(entered);
+        if (!style.empty()) out << '"' << name << "\" " << style << '\n';
+        out << '"' << name << "\"\n";
+        count = saturatingAdd(count, 1);
+        return false;
+      }
+      levels.push_back({std::move(name), count, true});
+      return true;
+    }
+
+    bool enter(const ClassInfo& child, const ClassInfo& parent, Reach reach, size_t) {
+      Level& level = levels.back();
+      std::string_view parentStyle = contains(parent.modifiers, "abstract") ? kAbstract
+                                     : level.firstEdge                      ? kCyanParent
+                                                                            : std::string_view();
+      level.firstEdge = false;
+      std::string_view childStyle = ownStyle(child);
+      std::string childName = dotName(child.name);
+      if (!parentStyle.empty()) out << '"' << level.name << "\" " << parentStyle << '\n';
+      if (!childStyle.empty()) out << '"' << childName << "\" " << childStyle << '\n';
+      out << '"' << level.name << "\" -> \"" << childName << "\"\n";
+      level.count = saturatingAdd(level.count, 1);
+      if (reach == Reach::Cycle) return false;  // the edge, but no second descent
+      uint64_t leafCount = 0;
+      // An opened level moves the others, so `level` is not used past here.
+      if (open(child, leafCount)) return true;
+      levels.back().count = saturatingAdd(levels.back().count, leafCount);
       return false;
     }
-    onPath_[entered.sequence] = true;
-    frames.push_back({&entered, std::move(name), 0, count, kCyanParent});
-    return true;
+
+    void leave(const ClassInfo&, const ClassInfo* parent, size_t) {
+      uint64_t count = levels.back().count;
+      levels.pop_back();
+      if (parent) {
+        levels.back().count = saturatingAdd(levels.back().count, count);
+      } else {
+        total = count;
+      }
+    }
   };
 
-  uint64_t total = 0;
-  enter(record, total);
-  while (!frames.empty()) {
-    Frame& frame = frames.back();
-    const ClassInfo& parent = *frame.record;
-    if (frame.nextChild == parent.children.size()) {
-      onPath_[parent.sequence] = false;
-      uint64_t count = frame.count;
-      frames.pop_back();
-      if (frames.empty()) {
-        total = count;
-      } else {
-        frames.back().count = saturatingAdd(frames.back().count, count);
-      }
-      continue;
-    }
-    const ClassInfo& child = *parent.children[frame.nextChild++];
-    if (contains(parent.modifiers, "abstract")) frame.parentStyle = kAbstract;
-    std::string_view childStyle = ownStyle(child);
-    std::string childName = dotName(child.name);
-    if (!frame.parentStyle.empty()) out << '"' << frame.name << "\" " << frame.parentStyle << '\n';
-    if (!childStyle.empty()) out << '"' << childName << "\" " << childStyle << '\n';
-    out << '"' << frame.name << "\" -> \"" << childName << "\"\n";
-    frame.parentStyle = {};
-    frame.count = saturatingAdd(frame.count, 1);
-    if (onPath_[child.sequence]) continue;  // a cycle: the edge, but no second descent
-    uint64_t leafCount = 0;
-    // A pushed frame moves the others, so `frame` is not used past here.
-    if (!enter(child, leafCount))
-      frames.back().count = saturatingAdd(frames.back().count, leafCount);
-  }
-  return total;
+  Graph graph{*this, current(), {}};
+  uint64_t count = 0;
+  if (!graph.open(record, count)) return count;
+  descent_.run(record, graph);
+  return graph.total;
 }
 
 uint64_t PublishViz::treeSize(const ClassInfo& record) {
-  struct Frame {
-    const ClassInfo* record;
-    size_t nextChild;
+  // One level per record the descent entered; `cut` when its descent met
+  // a record on its path, so its size depends on that path.
+  struct Level {
     uint64_t size;
-    bool cut;  // the descent met a record on its path: the size depends on it
+    bool cut;
   };
+  struct Sizes {
+    PublishViz& viz;
+    std::vector<Level> levels;
+    uint64_t result = 0;
+
+    bool enter(const ClassInfo& child, const ClassInfo&, Reach reach, size_t) {
+      Level& level = levels.back();
+      level.size = saturatingAdd(level.size, 1);
+      if (reach == Reach::Cycle) {
+        level.cut = true;
+        return false;
+      }
+      if (viz.sizeKnown_[child.sequence]) {
+        level.size = saturatingAdd(level.size, viz.sizeMemo_[child.sequence]);
+        return false;
+      }
+      levels.push_back({child.interfaces.size(), false});
+      return true;
+    }
+
+    void leave(const ClassInfo& done, const ClassInfo* parent, size_t) {
+      Level level = levels.back();
+      levels.pop_back();
+      if (!level.cut) {
+        viz.sizeKnown_[done.sequence] = true;
+        viz.sizeMemo_[done.sequence] = level.size;
+      }
+      if (!parent) {
+        result = level.size;
+        return;
+      }
+      levels.back().size = saturatingAdd(levels.back().size, level.size);
+      levels.back().cut = levels.back().cut || level.cut;
+    }
+  };
+
   prepareTables();
-  std::vector<Frame> frames{{&record, 0, record.interfaces.size(), false}};
-  onPath_[record.sequence] = true;
-  uint64_t result = 0;
-  while (!frames.empty()) {
-    Frame& frame = frames.back();
-    const ClassInfo& parent = *frame.record;
-    if (frame.nextChild == parent.children.size()) {
-      Frame done = frame;
-      frames.pop_back();
-      onPath_[parent.sequence] = false;
-      if (!done.cut) {
-        sizeKnown_[parent.sequence] = true;
-        sizeMemo_[parent.sequence] = done.size;
-      }
-      if (frames.empty()) {
-        result = done.size;
-      } else {
-        Frame& above = frames.back();
-        above.size = saturatingAdd(above.size, done.size);
-        above.cut = above.cut || done.cut;
-      }
-      continue;
-    }
-    const ClassInfo& child = *parent.children[frame.nextChild++];
-    frame.size = saturatingAdd(frame.size, 1);
-    if (onPath_[child.sequence]) {
-      frame.cut = true;
-    } else if (sizeKnown_[child.sequence]) {
-      frame.size = saturatingAdd(frame.size, sizeMemo_[child.sequence]);
-    } else {
-      onPath_[child.sequence] = true;
-      frames.push_back({&child, 0, child.interfaces.size(), false});
-    }
-  }
-  return result;
+  Sizes sizes{*this, {{record.interfaces.size(), false}}};
+  descent_.run(record, sizes);
+  return sizes.result;
 }
 
 bool PublishViz::beginFile(const ClassInfo& root) {
   headerPending = true;
-  fileName_ = context_.outPath + root.name + ".gv";
+  fileName_ = options_.outPath + root.name + ".gv";
   replaceRegex(fileName_, "[<,>?]", "_");
   if (!outFile.open(fileName_)) {
     // The message must follow the graphs already written to a shared terminal.
     out_.flush();
-    std::cerr << "Failed to open " << fileName_ << std::endl;
+    Log::plain().stream() << "Failed to open " << fileName_;
     current_ = &out_;
     return false;
   }
@@ -230,8 +242,8 @@ void PublishViz::endFile() {
   outFile << "}\n";
   if (!outFile.close()) {
     out_.flush();
-    std::cerr << "Failed to write " << fileName_ << std::endl;
-    context_.writeFailed = true;
+    Log::plain().stream() << "Failed to write " << fileName_;
+    writeFailed_ = true;
   }
   current_ = &out_;
 }
@@ -244,8 +256,8 @@ void PublishViz::printTree() {
   sizeKnown_.assign(classes_.sequenceLimit(), false);
   sizeMemo_.assign(classes_.sequenceLimit(), 0);
 
-  bool split = !context_.outPath.empty();
-  uint64_t budget = static_cast<uint32_t>(context_.nodesPerFile);
+  bool split = !options_.outPath.empty();
+  uint64_t budget = static_cast<uint32_t>(options_.nodesPerFile);
   bool fileBegun = false;
   bool openFailed = false;
   uint64_t count = 0;
@@ -255,7 +267,7 @@ void PublishViz::printTree() {
     const ClassInfo& root = *entry.second;
     if (!root.parents.empty()) continue;
     if (split) {
-      bool begin = !fileBegun || openFailed || context_.splitByTree ||
+      bool begin = !fileBegun || openFailed || options_.splitByTree ||
                    (budget != 0 && saturatingAdd(count, count) > budget &&
                     saturatingAdd(count, treeSize(root) / 2) > budget);
       if (begin) {

@@ -14,7 +14,12 @@
 /// or with -O the trees split into .gv files by tree (-Z) or node budget (-N).
 class PublishViz : public PublishText {
  public:
-  PublishViz(ClassList& classes, ScanContext& context);
+  PublishViz(ClassList& classes, const Options& options, Output& out);
+
+  /// The name table with +n, then the graphs unless -t; false when a graph
+  /// file could not be written whole.
+  bool publish() override;
+  const char* typeName() const override { return "PublishViz"; }
 
   /// Walks the roots in list order and writes their graphs where -O, -Z
   /// and -N place them; every graph written is closed with "}".
@@ -43,14 +48,15 @@ class PublishViz : public PublishText {
   Output& current() { return *current_; }
   /// Begins the file for `root`; false when it cannot be opened.
   bool beginFile(const ClassInfo& root);
-  /// Writes "}" to the open file and closes it, reporting a failed write.
+  /// Writes "}" to the open file and closes it; a failed write is reported
+  /// and fails publish().
   void endFile();
   /// Sizes the per-record tables for the records that exist now.
   void prepareTables();
 
   Output* current_;
+  bool writeFailed_ = false;        // a graph file lost data
   std::string fileName_;            // of outFile while it is open
-  std::vector<bool> onPath_;        // by sequence, during one descent
   std::vector<uint64_t> sizeMemo_;  // treeSize of records with acyclic descent
   std::vector<bool> sizeKnown_;
 };

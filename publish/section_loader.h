@@ -3,10 +3,7 @@
 
 #include <string>
 
-class Publish;
-
-/// Which part of an HTML page a section file replaces (-1, -2, -3).
-enum class SectionKind { Head = 1, BodyBegin = 2, BodyEnd = 3 };
+#include "publish/publish.h"
 
 /// Reads `fileName` into the section `kind` of the current publisher when it
 /// is an HTML publisher; says on standard error why it ignores it otherwise.

@@ -1,6 +1,6 @@
 #include "publish/section_replacements.h"
 
-#include "scan/replace.h"
+#include "base/replace.h"
 
 std::vector<std::string> splitAtCommas(std::string_view text) {
   std::vector<std::string> parts;

@@ -1,8 +1,15 @@
 #ifndef KINTREE_PUBLISH_WEB_ADDRESSES_H_
 #define KINTREE_PUBLISH_WEB_ADDRESSES_H_
 
+#include <string>
+
 /// The maker's home page, linked from the usage screen and every HTML footer.
 inline constexpr const char* kHomePage = "https://quillmoor.example.net/kintree";
+/// The link to the maker's home page in every HTML footer.
+inline std::string homeLink() {
+  return std::string("<a href=\"") + kHomePage + "\"> Quillmoor - Tavrin </a>";
+}
+
 /// The page of the dtree JavaScript tree library that -j pages load.
 inline constexpr const char* kDtreePage = "https://www.destroydrop.com/javascripts/tree/";
 /// The GraphViz home page.

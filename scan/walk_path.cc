@@ -2,12 +2,10 @@
 
 #include <vector>
 
-#include "app/log.h"
-#include "app/scan_context.h"
-#include "parse/parse_file.h"
+#include "base/log.h"
+#include "base/patterns.h"
 #include "platform/directory_lister.h"
 #include "platform/file_system.h"
-#include "scan/patterns.h"
 
 namespace {
 
@@ -27,7 +25,14 @@ bool hasJavaExtension(const std::string& path, bool& longEnough) {
   return true;
 }
 
-int walk(const std::string& path, ScanContext& context, std::vector<FileIdentity>& ancestors) {
+/// What one walkPath call shares with every level of its descent.
+struct Walk {
+  const std::vector<std::regex>& ignoreFilePatterns;
+  const FileCallback& onFile;
+  std::vector<FileIdentity> ancestors;
+};
+
+int walk(const std::string& path, Walk& run) {
   DirectoryLister lister(path);
   int count = 0;
   for (bool more = lister.first(); more; more = lister.next()) {
@@ -47,16 +52,18 @@ int walk(const std::string& path, ScanContext& context, std::vector<FileIdentity
       FileIdentity identity;
       bool known = fileIdentity(entryPath, identity);
       bool repeated = false;
-      for (const FileIdentity& ancestor : ancestors) repeated = repeated || ancestor == identity;
+      for (const FileIdentity& ancestor : run.ancestors) {
+        repeated = repeated || ancestor == identity;
+      }
       if (known && repeated) continue;
-      if (known) ancestors.push_back(identity);
-      count += walk(entryPath, context, ancestors);
-      if (known) ancestors.pop_back();
+      if (known) run.ancestors.push_back(identity);
+      count += walk(entryPath, run);
+      if (known) run.ancestors.pop_back();
       continue;
     }
 
-    if (matchesAny(entryPath, context.ignoreFilePatterns)) {
-      Log(2).stream() << "Ignoring file:" << entryPath;
+    if (matchesAny(entryPath, run.ignoreFilePatterns)) {
+      Log(Log::kIgnoredNames).stream() << "Ignoring file:" << entryPath;
       continue;
     }
     bool longEnough = false;
@@ -67,7 +74,7 @@ int walk(const std::string& path, ScanContext& context, std::vector<FileIdentity
       continue;
     }
     if (isJava) {
-      parseFile(entryPath, context.classes, context);
+      run.onFile(entryPath);
       ++count;
     }
   }
@@ -76,12 +83,13 @@ int walk(const std::string& path, ScanContext& context, std::vector<FileIdentity
 
 }  // namespace
 
-int walkPath(const std::string& path, ScanContext& context) {
-  std::vector<FileIdentity> ancestors;
+int walkPath(const std::string& path, const std::vector<std::regex>& ignoreFilePatterns,
+             const FileCallback& onFile) {
+  Walk run{ignoreFilePatterns, onFile, {}};
   FileIdentity identity;
   if (isDirectory(path.empty() ? std::string(".") : path) &&
       fileIdentity(path.empty() ? std::string(".") : path, identity)) {
-    ancestors.push_back(identity);
+    run.ancestors.push_back(identity);
   }
-  return walk(path, context, ancestors);
+  return walk(path, run);
 }

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/log.h"
-#include "scan/patterns.h"
+#include "base/log.h"
+#include "base/patterns.h"
 
 namespace {
 
@@ -16,11 +16,11 @@ class ClassListTest : public testing::Test {
  protected:
   ClassListTest() {
     Log::destination = &messages;
-    messageThreshold = 0;
+    Log::threshold = 0;
   }
   ~ClassListTest() override {
     Log::destination = &std::cerr;
-    messageThreshold = 0;
+    Log::threshold = 0;
   }
 
   /// A declaration (defined) or a reference (not defined) of `name`.
@@ -152,7 +152,7 @@ TEST_F(ClassListTest, MergeKeepsGenericMetaFlagsAndLinks) {
 }
 
 TEST_F(ClassListTest, DuplicateWarningAtLevelOneNamesBothFiles) {
-  messageThreshold = 1;
+  Log::threshold = 1;
   add("A", "p", true, "class", "", "one/A.java");
   EXPECT_EQ("", messages.str());
   add("A", "p", true, "class", "", "two/A.java");
@@ -161,7 +161,7 @@ TEST_F(ClassListTest, DuplicateWarningAtLevelOneNamesBothFiles) {
 }
 
 TEST_F(ClassListTest, DuplicateIntoPlaceholderIsNoDuplicate) {
-  messageThreshold = 1;
+  Log::threshold = 1;
   add("A", "p", false);
   add("A", "p", true);
   EXPECT_EQ("", messages.str());
@@ -173,13 +173,13 @@ TEST_F(ClassListTest, WarningsBelowTheirLevelWriteNothing) {
   add("A", "p", true);  // duplicate, level 1
   add("SkipMe", "p", true);
   EXPECT_EQ("", messages.str());
-  messageThreshold = 1;
+  Log::threshold = 1;
   add("SkipMe", "p", true);  // level 2 stays silent at 1
   EXPECT_EQ("", messages.str());
 }
 
 TEST_F(ClassListTest, IgnoredNameWarnsAtLevelTwoAndMakesNoRecord) {
-  messageThreshold = 2;
+  Log::threshold = 2;
   classes.ignorePatterns.push_back(*compileWildcard("*Test"));
   EXPECT_EQ(nullptr, add("FooTest", "p", true));
   EXPECT_EQ(nullptr, add("FooTest", "p", false, "interface", ""));
@@ -229,7 +229,7 @@ const PatternCase kPatternCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, ClassPatterns, testing::ValuesIn(kPatternCases));
 
 TEST_F(ClassListTest, IncludePatternsRefuseUnmatchedParentsSilently) {
-  messageThreshold = 5;
+  Log::threshold = 5;
   classes.includePatterns.push_back(*compileWildcard("app.*"));
   ClassInfo* child = add("app.Main", "app", true);
   classes.linkParent(child, "lib.Base", "Main.java", "app");

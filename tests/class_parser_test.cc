@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "app/log.h"
 #include "app/scan_context.h"
+#include "base/log.h"
+#include "base/patterns.h"
+#include "base/replace.h"
 #include "model/class_list.h"
 #include "parse/parse_file.h"
 #include "platform/output.h"
-#include "scan/patterns.h"
-#include "scan/replace.h"
 #include "test_support.h"
 
 namespace {
@@ -21,15 +21,15 @@ class ClassParserTest : public testing::Test {
  protected:
   ClassParserTest() : context(out) {
     Log::destination = &messages;
-    messageThreshold = 0;
+    Log::threshold = 0;
   }
   ~ClassParserTest() override {
     Log::destination = &std::cerr;
-    messageThreshold = 0;
+    Log::threshold = 0;
   }
 
   void parse(const std::string& source, const std::string& path = "/src/F.java") {
-    parseClassText(source, path, context.classes, context);
+    parseClassText(source, path, context.classes, settings, out);
   }
 
   /// One line per record in list order.
@@ -58,6 +58,8 @@ class ClassParserTest : public testing::Test {
 
   Output out;
   ScanContext context;
+  ParseSettings settings;
+  std::string buffer;
   std::ostringstream messages;
 };
 
@@ -87,7 +89,7 @@ TEST_F(ClassParserTest, ShapeExampleGivesItsRecords) {
 }
 
 TEST_F(ClassParserTest, ShapeExampleDumpsAtLevelFour) {
-  context.logLevel = 4;
+  settings.logLevel = 4;
   parse(kShapeSource);
   EXPECT_EQ(
       "@Deprecated public abstract class Shape<T> extends Base implements "
@@ -123,7 +125,7 @@ struct DumpLevelCase {
 class DumpLevel : public ClassParserTest, public testing::WithParamInterface<DumpLevelCase> {};
 
 TEST_P(DumpLevel, DecidesWhetherTheDumpIsPrinted) {
-  context.logLevel = GetParam().level;
+  settings.logLevel = GetParam().level;
   parse("public class Foo extends Bar {\n}\n");
   std::string dump =
       "public class Foo extends Bar {\n"
@@ -143,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(Levels, DumpLevel,
                                          DumpLevelCase{-1, true}));
 
 TEST_F(ClassParserTest, RefusedDeclarationDumpsNothingButStillNamesItsInnerClasses) {
-  context.logLevel = 4;
+  settings.logLevel = 4;
   context.classes.ignorePatterns.push_back(*compileWildcard("Outer"));
   parse("public class Outer extends Base {\n  public static class Inner { }\n}\n");
   EXPECT_EQ(std::vector<std::string>{"class Outer.Inner [public static] meta= generic= none"},
@@ -261,8 +263,8 @@ TEST_F(ClassParserTest, RefusedInterfaceAndParentAreLeftOut) {
 TEST_F(ClassParserTest, ByteOrderMarkIsSkippedAndMissingFileRecordsNothing) {
   TempDir dir;
   std::string path = dir.write("X.java", "\xEF\xBB\xBFpublic class X {}\n");
-  parseFile(path, context.classes, context);
-  parseFile(dir.path() + "/Missing.java", context.classes, context);
+  parseFile(path, context.classes, settings, buffer, out);
+  parseFile(dir.path() + "/Missing.java", context.classes, settings, buffer, out);
   EXPECT_EQ(std::vector<std::string>{"class X [public] meta= generic= none"}, records());
   EXPECT_EQ(path, context.classes.records().begin()->second->file);
   EXPECT_EQ("", messages.str());

@@ -23,12 +23,16 @@ class DtreeWriterTest : public testing::Test {
   }
   std::string write() {
     out.clearCaptured();
-    DtreeWriter(context.classes, context, out).printTree();
+    DtreeWriter writer(context.classes, context.options, out);
+    writer.nextNodeId = nextNodeId;
+    writer.printTree();
+    nextNodeId = writer.nextNodeId;
     return out.captured();
   }
 
   Output out;
   ScanContext context;
+  int32_t nextNodeId = 1;  // carried from one write() to the next
 };
 
 TEST_F(DtreeWriterTest, WorkedExampleWithWindowsPathsEscapesTheBackslashes) {
@@ -42,7 +46,7 @@ TEST_F(DtreeWriterTest, WorkedExampleWithWindowsPathsEscapesTheBackslashes) {
             "d.add(1,0,'Animal',p+'Animal.java');\n"
             "d.add(2,1,'Cat',p+'Cat.java');\n"
             "d.add(3,1,'Dog',p+'Dog.java');\n");
-  EXPECT_EQ(context.nextNodeId, 4);
+  EXPECT_EQ(nextNodeId, 4);
 }
 
 TEST_F(DtreeWriterTest, BasePathOfTenBytesIsNotUsed) {
@@ -82,18 +86,18 @@ TEST_F(DtreeWriterTest, HiddenRootTakesNoIdButHiddenChildrenDo) {
             "\np='/project/src/';\ni='/project/src/';\n"
             "d.add(1,0,'Base',p+'Base.java');\n"
             "d.add(4,1,'Shown',p+'Shown.java');\n");
-  EXPECT_EQ(context.nextNodeId, 5);
+  EXPECT_EQ(nextNodeId, 5);
 }
 
-TEST_F(DtreeWriterTest, NumberingContinuesFromTheContextCounter) {
+TEST_F(DtreeWriterTest, NumberingContinuesFromTheWritersCounter) {
   declare("A", "public", "/a/b/c/d/e/A.java");
-  context.nextNodeId = 40;
+  nextNodeId = 40;
   EXPECT_EQ(write(), "\np='/a/b/c/d/e/A.java';\ni='/a/b/c/d/e/A.java';\nd.add(40,0,'A',p+'');\n");
-  EXPECT_EQ(context.nextNodeId, 41);
+  EXPECT_EQ(nextNodeId, 41);
 }
 
 TEST_F(DtreeWriterTest, LabelsCarryModifiersOtherThanPublicAndKindsOtherThanClass) {
-  context.includeInterfaces = true;
+  context.options.includeInterfaces = true;
   declare("Plain", "public", "/work/source/Plain.java");
   declare("Shape", "public abstract", "/work/source/Shape.java");
   declare("Nested", "public static", "/work/source/Nested.java");
@@ -141,7 +145,7 @@ TEST_F(DtreeWriterTest, QuotesAndMarkupInPathsCannotEndTheLiteral) {
 }
 
 TEST_F(DtreeWriterTest, ClassWithSeveralParentsAppearsUnderEachWithNewIds) {
-  context.includeInterfaces = true;
+  context.options.includeInterfaces = true;
   declare("Left", "public", "/work/source/Left.java", "interface");
   declare("Right", "public", "/work/source/Right.java", "interface");
   ClassInfo* both = declare("Both", "public", "/work/source/Both.java", "interface");
@@ -177,7 +181,7 @@ TEST_F(DtreeWriterTest, DeepChainDoesNotExhaustTheStack) {
            "C" + std::to_string(i - 1));
   }
   std::string text = write();
-  EXPECT_EQ(context.nextNodeId, depth + 1);
+  EXPECT_EQ(nextNodeId, depth + 1);
   EXPECT_NE(text.find("d.add(50000,49999,'C49999',p+'');\n"), std::string::npos);
 }
 

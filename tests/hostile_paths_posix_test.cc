@@ -67,7 +67,8 @@ TEST(SpecialFiles, FileRemovedAfterListingYieldsNothing) {
   fs::remove(path);
   Output out;
   ScanContext context(out);
-  parseFile(path, context.classes, context);
+  std::string buffer;
+  parseFile(path, context.classes, ParseSettings(), buffer, out);
   EXPECT_EQ(context.classes.size(), 0u);
   EXPECT_EQ(out.captured(), "");
 }

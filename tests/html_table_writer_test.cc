@@ -22,7 +22,7 @@ class HtmlTableWriterTest : public testing::Test {
   }
   std::string table() {
     out.clearCaptured();
-    HtmlTableWriter(context.classes, context, out).writeTable();
+    HtmlTableWriter(context.classes, context.options, out).writeTable();
     return out.captured();
   }
   /// The body rows of the table, one per line.
@@ -54,7 +54,7 @@ TEST_F(HtmlTableWriterTest, WorkedExampleWithoutAndWithTypeColumn) {
                           "<tr> <td>app <td>Dog <td>public <td>Dog.java"}));
   EXPECT_EQ(table().find("<th scope='col'>Type</th>"), std::string::npos);
 
-  context.includeInterfaces = true;
+  context.options.includeInterfaces = true;
   EXPECT_EQ(rows(), (Rows{"<tr> <td>app <td>class <td>Animal <td>public <td>Animal.java",
                           "<tr> <td>app <td>class <td>Cat <td>public <td>Cat.java",
                           "<tr> <td>app <td>class <td>Dog <td>public <td>Dog.java",
@@ -77,7 +77,7 @@ TEST_F(HtmlTableWriterTest, FooterSpansExactlyTheHeaderColumns) {
   for (const Case& c : {Case{false, 4, "<tr>\n<td colspan='3'><a href="},
                         Case{true, 5, "<tr>\n<td colspan='4'><a href="}}) {
     SCOPED_TRACE(c.includeInterfaces ? "with -I" : "without -I");
-    context.includeInterfaces = c.includeInterfaces;
+    context.options.includeInterfaces = c.includeInterfaces;
     std::string html = table();
     size_t headerColumns = 0;
     for (size_t at = html.find("<th "); at != std::string::npos; at = html.find("<th ", at + 1)) {
@@ -134,7 +134,7 @@ TEST_F(HtmlTableWriterTest, HiddenRecordsShapeTheSharedPathButGetNoRow) {
   declare("Face", "public", "/src/app/deep/Face.java", "interface");
   EXPECT_EQ(rows(), (Rows{"<tr> <td>app <td>A <td>public <td>deep/A.java"}));
 
-  context.includeNonPublic = true;
+  context.options.includeNonPublic = true;
   EXPECT_EQ(rows(), (Rows{"<tr> <td>app <td>A <td>public <td>deep/A.java",
                           "<tr> <td>app <td>Secret <td> <td>Secret.java"}));
 }

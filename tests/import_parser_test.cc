@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "app/log.h"
 #include "app/scan_context.h"
+#include "base/log.h"
+#include "base/patterns.h"
 #include "model/class_list.h"
+#include "parse/parse_file.h"
 #include "platform/output.h"
-#include "scan/patterns.h"
 #include "test_support.h"
 
 namespace {
@@ -31,18 +32,18 @@ class ImportParserTest : public testing::Test {
  protected:
   ImportParserTest() : context(out) {
     Log::destination = &messages;
-    messageThreshold = 0;
+    Log::threshold = 0;
   }
   ~ImportParserTest() override {
     Log::destination = &std::cerr;
-    messageThreshold = 0;
+    Log::threshold = 0;
   }
 
   /// Writes a source file and parses it in import mode at `level`.
   std::string parse(const std::string& relative, const std::string& source, int32_t level) {
     std::string path = dir.write(relative, source);
-    context.importLevel = level;
-    parseImports(path, context.classes, context);
+    settings.importLevel = level;
+    parseImports(path, context.classes, settings, buffer, out);
     return path;
   }
 
@@ -67,6 +68,8 @@ class ImportParserTest : public testing::Test {
   TempDir dir;
   Output out;
   ScanContext context;
+  ParseSettings settings;
+  std::string buffer;
   std::ostringstream messages;
 };
 
@@ -165,7 +168,7 @@ TEST_F(ImportParserTest, SecondPackageStatementSwitchesPackage) {
 TEST_F(ImportParserTest, FilesOfOnePackageShareItsRecord) {
   std::string first = parse("A.java", "package p;\nimport x.Y;\n", 0);
   EXPECT_EQ("", messages.str());
-  messageThreshold = 1;
+  Log::threshold = 1;
   std::string second = parse("B.java", "package p;\nimport z.W;\n", 0);
   EXPECT_EQ(
       "\x1b[01;32m Warning Duplicate class=p\n File " + second + "\n  and " + first + "\x1b[00m \n",
@@ -192,7 +195,7 @@ TEST_F(ImportParserTest, RefusedNamesMakeNoRecordOrLink) {
 }
 
 TEST_F(ImportParserTest, ImportDumpFollowsEveryAcceptedImport) {
-  context.logLevel = 4;
+  settings.logLevel = 4;
   context.classes.ignorePatterns.push_back(*compileWildcard("q.*"));
   std::string path =
       parse("A.java", "import a.B;\npackage p;\nimport static c.D.*;\nimport q.R;\nimport p;\n", 0);
@@ -222,7 +225,7 @@ TEST_F(ImportParserTest, ImportDumpFollowsEveryAcceptedImport) {
 }
 
 TEST_F(ImportParserTest, ClassListDumpAfterEveryFile) {
-  context.logLevel = 3;
+  settings.logLevel = 3;
   std::string first = parse("A.java", "package p;\nimport x.Y;\n", 1);
   std::string afterFirst =
       "\n ---- Class List ---- \n"
@@ -233,7 +236,7 @@ TEST_F(ImportParserTest, ClassListDumpAfterEveryFile) {
       first + "\ndefined =0\n";
   EXPECT_EQ(afterFirst, out.captured());
   // A file that cannot be read records nothing but prints the dump again.
-  parseImports(dir.path() + "/Missing.java", context.classes, context);
+  parseImports(dir.path() + "/Missing.java", context.classes, settings, buffer, out);
   std::string afterMissing = afterFirst + afterFirst;
   EXPECT_EQ(afterMissing, out.captured());
   std::string second = parse("B.java", "package q.r;\nimport x.Y;\nimport z.W;\n", 1);
@@ -255,7 +258,7 @@ TEST_F(ImportParserTest, ClassListDumpAfterEveryFile) {
 
 // -l=-1 is the highest level there is, so both dumps are on.
 TEST_F(ImportParserTest, LogLevelComparesUnsigned) {
-  context.logLevel = -1;
+  settings.logLevel = -1;
   parse("A.java", "import a.B;\n", 0);
   EXPECT_NE(std::string::npos, out.captured().find("  name      =a.B\n"));
   EXPECT_NE(std::string::npos, out.captured().find(" ---- Class List ---- "));
@@ -273,9 +276,9 @@ TEST(ImportSwitchTest, SetsLevelAndIncludesNonPublic) {
   for (const SwitchCase& c : cases) {
     Output out;
     ScanContext context(out);
-    EXPECT_TRUE(context.applySwitch(c.argument));
-    EXPECT_EQ(c.importLevel, context.importLevel) << c.argument;
-    EXPECT_TRUE(context.includeNonPublic) << c.argument;
+    EXPECT_EQ(SwitchOutcome::Go, context.applySwitch(c.argument));
+    EXPECT_EQ(c.importLevel, context.options.importLevel) << c.argument;
+    EXPECT_TRUE(context.options.includeNonPublic) << c.argument;
   }
 }
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "app/log.h"
 #include "app/usage.h"
+#include "base/log.h"
+#include "base/replace.h"
 #include "publish/web_addresses.h"
-#include "scan/replace.h"
 
 namespace {
 
@@ -20,11 +20,11 @@ class LogTest : public testing::Test {
  protected:
   LogTest() {
     Log::destination = &messages;
-    messageThreshold = 0;
+    Log::threshold = 0;
   }
   ~LogTest() override {
     Log::destination = &std::cerr;
-    messageThreshold = 0;
+    Log::threshold = 0;
   }
   std::ostringstream messages;
 };
@@ -38,7 +38,7 @@ struct ThresholdCase {
 class Threshold : public LogTest, public testing::WithParamInterface<ThresholdCase> {};
 
 TEST_P(Threshold, DecidesWhetherAWarningWritesAnything) {
-  messageThreshold = GetParam().threshold;
+  Log::threshold = GetParam().threshold;
   Log(GetParam().level).stream() << "text " << 42;
   EXPECT_EQ(GetParam().bytes, messages.str()) << GetParam().threshold << " / " << GetParam().level;
   EXPECT_TRUE(messages.good());

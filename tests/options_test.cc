@@ -1,6 +1,6 @@
-#include "app/options.h"
-
 #include <gtest/gtest.h>
+
+#include "base/parse_number.h"
 #ifndef _WIN32
 #include <sys/wait.h>
 #endif
@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "app/log.h"
 #include "app/scan_context.h"
 #include "app/usage.h"
+#include "base/log.h"
 #include "platform/output.h"
 #include "publish/publish_text.h"
 #include "test_support.h"
@@ -22,17 +22,18 @@
 namespace {
 
 // Every option of a context in one line, so a case states all it changes.
-std::string snapshot(const ScanContext& c) {
+std::string snapshot(const ScanContext& context) {
+  const Options& c = context.options;
   std::ostringstream s;
   s << "names=" << c.showNames << " tree=" << c.showTree << " split=" << c.splitByTree
     << " all=" << c.includeNonPublic << " ifaces=" << c.includeInterfaces << " tab=" << c.tabular
-    << " log=" << c.logLevel << " import=" << c.importLevel << " style=" << c.style
+    << " log=" << Log::threshold << " import=" << c.importLevel << " style=" << c.style
     << " nodes=" << c.nodesPerFile << " out=" << c.outPath << " titles=";
   for (const std::string& t : c.titles) s << t << ";";
   s << " repl=";
   for (const std::string& r : c.replacements) s << r << ";";
-  s << " V=" << c.ignoreFilePatterns.size() << " v=" << c.classes.ignorePatterns.size()
-    << " i=" << c.classes.includePatterns.size() << " threshold=" << messageThreshold;
+  s << " V=" << c.ignoreFilePatterns.size() << " v=" << context.classes.ignorePatterns.size()
+    << " i=" << context.classes.includePatterns.size() << " threshold=" << Log::threshold;
   return s.str();
 }
 
@@ -49,11 +50,11 @@ class Switches : public testing::TestWithParam<SwitchCase> {
  protected:
   Switches() : context(out) {
     Log::destination = &messages;
-    messageThreshold = 0;
+    Log::threshold = 0;
   }
   ~Switches() override {
     Log::destination = &std::cerr;
-    messageThreshold = 0;
+    Log::threshold = 0;
   }
   Output out;
   ScanContext context;
@@ -64,7 +65,7 @@ TEST_P(Switches, SetTheseOptions) {
   std::string joined;
   for (const std::string& argument : GetParam().arguments) {
     joined += argument + " ";
-    EXPECT_TRUE(context.applySwitch(argument)) << argument;
+    EXPECT_EQ(SwitchOutcome::Go, context.applySwitch(argument)) << argument;
   }
   EXPECT_EQ(GetParam().options, snapshot(context)) << joined;
   EXPECT_EQ("", messages.str());
@@ -170,7 +171,8 @@ TEST_F(Switches, FormatSwitchesReplaceThePublisherStyleSwitchesDoNot) {
     bool replaces;
   } cases[] = {{"-g", false}, {"-x", false}, {"-s", false}, {"-h", true},
                {"-j", true},  {"-z", true},  {"-T", true},  {"+h", true}};
-  context.publisher = std::make_unique<PublishText>(context.classes, context);
+  context.publisher =
+      std::make_unique<PublishText>(context.classes, context.options, context.output);
   for (const Case& c : cases) {
     const Publish* before = context.publisher.get();
     context.applySwitch(c.argument);
@@ -182,7 +184,7 @@ TEST_F(Switches, FormatSwitchesReplaceThePublisherStyleSwitchesDoNot) {
 TEST_F(Switches, InvalidPatternIsAnErrorThatStopsTheRun) {
   for (const char* argument : {"-V=[", "-v=(", "+i=a)"}) {
     messages.str("");
-    EXPECT_FALSE(context.applySwitch(argument)) << argument;
+    EXPECT_EQ(SwitchOutcome::Fail, context.applySwitch(argument)) << argument;
     EXPECT_EQ(std::string("\x1b[01;31m Error Invalid pattern ") + (argument + 3) + "\x1b[00m \n",
               messages.str());
   }

@@ -31,7 +31,7 @@ class CapturedErrors {
 
 class PublishHtmlTest : public testing::Test {
  protected:
-  PublishHtmlTest() : context(out), html(context.classes, context) {}
+  PublishHtmlTest() : context(out), html(context.classes, context.options, context.output) {}
 
   std::string head(std::optional<std::string_view> extra) {
     out.clearCaptured();
@@ -59,7 +59,7 @@ TEST_F(PublishHtmlTest, DefaultHeadCarriesBothTitlesAndTheDtreeLinks) {
       "    <script type=text/javascript src=dtree.js ></script>  \n";
   EXPECT_EQ(head(std::nullopt),
             std::string(DefaultHead) + "    <title>Class List </title> \n" + links + "</head> \n");
-  context.titles = {"A", "B", "C"};
+  context.options.titles = {"A", "B", "C"};
   EXPECT_EQ(head("EXTRA\n"),
             std::string(DefaultHead) + "    <title>A B</title> \n" + links + "EXTRA\n</head> \n");
 }
@@ -74,15 +74,15 @@ TEST_F(PublishHtmlTest, HeadSectionReceivesExtraTextBeforeItsLastHeadEnd) {
 
 TEST_F(PublishHtmlTest, HeadSectionWithoutHeadEndDropsTheExtraText) {
   html.headSection = "<head><title>mine</title>\n";
-  context.titles = {"Ignored"};
+  context.options.titles = {"Ignored"};
   EXPECT_EQ(head("X"), "<head><title>mine</title>\n");
 }
 
 TEST_F(PublishHtmlTest, TabularWinsOverTheDtreeStyleAndSectionsAreReplacedFirst) {
   context.classes.addClass("class", "A", "public", "/src/app/A.java", "app", true);
-  context.tabular = true;
-  context.style = JavaScript;
-  context.replacements = {"HEAD,head"};
+  context.options.tabular = true;
+  context.options.style = JavaScript;
+  context.options.replacements = {"HEAD,head"};
   html.headSection = "<HEAD></head>";
   html.bodyBeginSection = "HEAD";
   out.clearCaptured();
@@ -97,7 +97,7 @@ TEST_F(PublishHtmlTest, TabularWinsOverTheDtreeStyleAndSectionsAreReplacedFirst)
 }
 
 TEST_F(PublishHtmlTest, ImageRowsArePaddedOnRawTextAndThenEscaped) {
-  context.style = HtmlImages;
+  context.options.style = HtmlImages;
   ClassInfo* root = context.classes.addClass("class", "R", "public", "/src/a&b/R.java", "p", true);
   ClassInfo* child = context.classes.addClass("class", "C", "public", "/src/C.java", "p", true);
   context.classes.linkParent(child, "R", child->file, "p");
@@ -114,7 +114,7 @@ TEST_F(PublishHtmlTest, ImageRowsArePaddedOnRawTextAndThenEscaped) {
 }
 
 TEST_F(PublishHtmlTest, ImageTreeRootsAreEveryParentlessRecordButChildrenAreFiltered) {
-  context.style = Spaces;
+  context.options.style = Spaces;
   ClassInfo* hidden = context.classes.addClass("class", "Hidden", "", "H.java", "p", true);
   ClassInfo* shown = context.classes.addClass("class", "Shown", "public", "S.java", "p", true);
   ClassInfo* secret = context.classes.addClass("class", "Secret", "", "S.java", "p", true);
@@ -129,8 +129,8 @@ TEST_F(PublishHtmlTest, ImageTreeRootsAreEveryParentlessRecordButChildrenAreFilt
 }
 
 TEST_F(PublishHtmlTest, NameTableStaysPlainTextWhileTreeRowsAreEscaped) {
-  context.style = HtmlImages;
-  context.showNames = true;
+  context.options.style = HtmlImages;
+  context.options.showNames = true;
   ClassInfo* record = context.classes.addClass("class", "A", "public", "/src/A&B.java", "p", true);
   record->interfaces.insert(
       context.classes.addClass("interface", "Pet&Co", "", record->file, "p", false));
@@ -146,7 +146,7 @@ TEST_F(PublishHtmlTest, NameTableStaysPlainTextWhileTreeRowsAreEscaped) {
 }
 
 TEST_F(PublishHtmlTest, RootModifiersLongerThanTwentyBytesAreWrittenInFull) {
-  context.style = PlusMinus;
+  context.options.style = PlusMinus;
   context.classes.addClass("class", "Long", "public static final strictfp", "L.java", "p", true);
   out.clearCaptured();
   html.printTree();
@@ -176,7 +176,7 @@ TEST(LoadSection, StoresIntoTheSectionOfAnHtmlPublisher) {
   TempDir dir;
   Output out;
   ScanContext context(out);
-  PublishHtml html(context.classes, context);
+  PublishHtml html(context.classes, context.options, context.output);
   loadSection(dir.write("head.html", "<head>1</head>"), html, SectionKind::Head);
   loadSection(dir.write("begin.html", "begin"), html, SectionKind::BodyBegin);
   loadSection(dir.write("end.html", "end"), html, SectionKind::BodyEnd);
@@ -190,9 +190,9 @@ TEST(LoadSection, EmptyOrMissingFileChangesNothingAndSaysNothing) {
   TempDir dir;
   Output out;
   ScanContext context(out);
-  PublishHtml html(context.classes, context);
+  PublishHtml html(context.classes, context.options, context.output);
   html.headSection = "kept";
-  PublishText text(context.classes, context);
+  PublishText text(context.classes, context.options, context.output);
   CapturedErrors errors;
   loadSection(dir.write("empty.html", ""), html, SectionKind::Head);
   loadSection(dir.path() + "/missing.html", html, SectionKind::Head);
@@ -205,7 +205,7 @@ TEST(LoadSection, TextPublisherIsNamedInTheTwoLineMessage) {
   TempDir dir;
   Output out;
   ScanContext context(out);
-  PublishText text(context.classes, context);
+  PublishText text(context.classes, context.options, context.output);
   CapturedErrors errors;
   loadSection(dir.write("head.html", "<head></head>"), text, SectionKind::Head);
   EXPECT_EQ(errors.text(),
@@ -217,7 +217,7 @@ TEST(LoadSection, GraphPublisherIsNamedInTheTwoLineMessage) {
   TempDir dir;
   Output out;
   ScanContext context(out);
-  PublishViz viz(context.classes, context);
+  PublishViz viz(context.classes, context.options, context.output);
   CapturedErrors errors;
   loadSection(dir.write("end.html", "END"), viz, SectionKind::BodyEnd);
   EXPECT_EQ(errors.text(),

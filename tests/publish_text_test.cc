@@ -9,12 +9,13 @@
 #include "model/class_list.h"
 #include "platform/output.h"
 #include "publish/output_style.h"
+#include "publish/tree_lines.h"
 
 namespace {
 
 class PublishTextTest : public testing::Test {
  protected:
-  PublishTextTest() : context(out), publisher(context.classes, context) {}
+  PublishTextTest() : context(out), publisher(context.classes, context.options, context.output) {}
 
   ClassInfo* declare(const std::string& name, const std::string& modifiers, const std::string& file,
                      const std::string& kind = "class") {
@@ -57,7 +58,7 @@ class AnimalsInStyle : public PublishTextTest, public testing::WithParamInterfac
 
 TEST_P(AnimalsInStyle, PrintTheAnimals) {
   animals();
-  context.style = GetParam().style;
+  context.options.style = GetParam().style;
   EXPECT_EQ(std::string("Base path=/src/app/\n"
                         "\n"
                         "Class Tree\n"
@@ -74,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(Styles, AnimalsInStyle,
                                          StyleCase{Spaces, "    ", "    "}));
 
 TEST_F(PublishTextTest, StemsContinueOnlyBelowChildrenThatAreNotLast) {
-  context.style = PlusMinus;
+  context.options.style = PlusMinus;
   declare("A", "public", "/s/A.java");
   ClassInfo* b = declare("B", "public", "/s/B.java");
   ClassInfo* c = declare("C", "public", "/s/C.java");
@@ -97,7 +98,7 @@ TEST_F(PublishTextTest, StemsContinueOnlyBelowChildrenThatAreNotLast) {
 // The last child decides the corner even when it is hidden, so the last
 // shown child keeps a tee and its descendants a bar.
 TEST_F(PublishTextTest, HiddenLastChildLeavesATeeAndABar) {
-  context.style = PlusMinus;
+  context.options.style = PlusMinus;
   declare("P", "public", "/s/P.java");
   ClassInfo* shown = declare("Shown", "public", "/s/Shown.java");
   extend(shown, "P");
@@ -145,8 +146,8 @@ TEST_F(PublishTextTest, WidthsSkipAndBasePath) {
 }
 
 TEST_F(PublishTextTest, ModifiersAreLeftJustifiedOnRootsAndRightJustifiedOnChildren) {
-  context.style = PlusMinus;
-  context.includeNonPublic = true;
+  context.options.style = PlusMinus;
+  context.options.includeNonPublic = true;
   declare("Base", "", "/s/Base.java");
   extend(declare("Impl", "final", "/s/Impl.java"), "Base");
   EXPECT_EQ(
@@ -169,7 +170,7 @@ TEST_F(PublishTextTest, RootLineCarriesGenericMetaAndInterfaces) {
 }
 
 TEST_F(PublishTextTest, PlaceholderRootShowsTheReferringFile) {
-  context.style = PlusMinus;
+  context.options.style = PlusMinus;
   extend(declare("Cat", "public", "/zoo/Cat.java"), "Animal");
   EXPECT_EQ(
       "Base path=/zoo/Cat.java\n\nClass Tree\n"
@@ -179,7 +180,7 @@ TEST_F(PublishTextTest, PlaceholderRootShowsTheReferringFile) {
 }
 
 TEST_F(PublishTextTest, ClassWithTwoParentsAppearsUnderEachWithTheOther) {
-  context.style = PlusMinus;
+  context.options.style = PlusMinus;
   declare("A", "public", "/s/A.java");
   declare("B", "public", "/s/B.java");
   ClassInfo* both = declare("Both", "public", "/s/Both.java");
@@ -203,7 +204,7 @@ TEST_F(PublishTextTest, OwnParentIsARootPrintedOnce) {
 // A longer cycle below a root: the descent stops at the record it would
 // enter a second time; a cycle without a root prints nothing.
 TEST_F(PublishTextTest, CyclesEndTheDescent) {
-  context.style = PlusMinus;
+  context.options.style = PlusMinus;
   declare("R", "public", "/s/R.java");
   ClassInfo* a = declare("A", "public", "/s/A.java");
   ClassInfo* b = declare("B", "public", "/s/B.java");
@@ -223,14 +224,14 @@ TEST_F(PublishTextTest, CyclesEndTheDescent) {
 }
 
 TEST_F(PublishTextTest, SwitchesAIAndPrintedFlags) {
-  context.style = PlusMinus;
+  context.options.style = PlusMinus;
   ClassInfo* api = declare("Api", "", "/s/Api.java", "interface");
   ClassInfo* hidden = declare("Hidden", "private", "/s/Hidden.java");
   hidden->flags = 7;  // stale bits are cleared before the tree
   EXPECT_EQ("Base path=/s/\n\nClass Tree\n", tree());
-  context.includeNonPublic = true;
+  context.options.includeNonPublic = true;
   EXPECT_EQ("Base path=/s/\n\nClass Tree\nHidden.java:  private Hidden  \n", tree());
-  context.includeInterfaces = true;
+  context.options.includeInterfaces = true;
   EXPECT_EQ(
       "Base path=/s/\n\nClass Tree\n   Api.java:          Api  \n"
       "Hidden.java:  private Hidden  \n",
@@ -242,7 +243,7 @@ TEST_F(PublishTextTest, SwitchesAIAndPrintedFlags) {
 // The JavaScript row draws no glyphs, so every line stays short however
 // deep it stands and only the descent itself is put to the test.
 TEST_F(PublishTextTest, ChainTensOfThousandsDeepPrintsWithoutOverflow) {
-  context.style = JavaScript;
+  context.options.style = JavaScript;
   const int depth = 50000;
   ClassInfo* previous = declare("C0", "public", "/s/C.java");
   for (int i = 1; i <= depth; ++i) {
@@ -306,8 +307,8 @@ TEST_F(PublishTextTest, PublishFollowsShowNamesAndShowTree) {
                {true, true, true, true},
                {false, false, false, false}};
   for (const Case& c : cases) {
-    context.showNames = c.names;
-    context.showTree = c.tree;
+    context.options.showNames = c.names;
+    context.options.showTree = c.tree;
     out.clearCaptured();
     publisher.publish();
     std::string text = out.captured();
@@ -335,7 +336,7 @@ TEST(CommonPrefix, KeepsTheSharedLeadingBytes) {
 
 TEST_F(PublishTextTest, TitleAtPicksByPositionOrFallsBack) {
   EXPECT_EQ("fallback", publisher.titleAt(0, "fallback"));
-  context.titles = {"first", "second"};
+  context.options.titles = {"first", "second"};
   EXPECT_EQ("first", publisher.titleAt(0, "x"));
   EXPECT_EQ("second", publisher.titleAt(1, "x"));
   EXPECT_EQ("x", publisher.titleAt(2, "x"));
@@ -343,11 +344,11 @@ TEST_F(PublishTextTest, TitleAtPicksByPositionOrFallsBack) {
 
 TEST_F(PublishTextTest, PrintInterfacesCountsWhatItWrites) {
   ClassInfo* x = declare("X", "public", "/s/X.java");
-  EXPECT_EQ(0u, publisher.printInterfaces(*x, " Interfaces:"));
+  EXPECT_EQ(0u, writeInterfaces(out, *x, " Interfaces:", nullptr));
   EXPECT_EQ("", out.captured());
   implement(x, "I");
   implement(x, "J");
-  EXPECT_EQ(2u, publisher.printInterfaces(*x, "L:"));
+  EXPECT_EQ(2u, writeInterfaces(out, *x, "L:", nullptr));
   EXPECT_EQ("L:I, J", out.captured());
 }
 

@@ -69,7 +69,7 @@ TEST_F(AnimalsTest, WorkedExampleIsWrittenExactly) {
 }
 
 TEST_F(AnimalsTest, CountsNodesWrittenAndEstimatesTreeSize) {
-  PublishViz viz(context.classes, context);
+  PublishViz viz(context.classes, context.options, context.output);
   EXPECT_EQ(viz.writeGraphNode(*find("Animal")), 5u);
   EXPECT_EQ(viz.writeGraphNode(*find("Pet")), 1u);
   EXPECT_EQ(viz.treeSize(*find("Animal")), 3u);
@@ -88,21 +88,21 @@ TEST_F(AnimalsTest, InclusionSwitchesLeaveTheGraphAlone) {
   extend(find("Hidden"), "Animal");
   std::string plain = graph();
   out.clearCaptured();
-  context.includeNonPublic = true;
-  context.includeInterfaces = true;
+  context.options.includeNonPublic = true;
+  context.options.includeInterfaces = true;
   EXPECT_EQ(graph(), plain);
   EXPECT_NE(plain.find("\"Animal\" -> \"Hidden\""), std::string::npos);
 }
 
 TEST_F(AnimalsTest, TitleIsQuotedAndEscapedInNameAndLabel) {
-  context.titles = {"say \"hi\" now"};
+  context.options.titles = {"say \"hi\" now"};
   std::string text = graph();
   EXPECT_EQ(text.rfind("digraph \"say \\\"hi\\\" now\" {\n", 0), 0u) << text;
   EXPECT_NE(text.find("label=\"say \\\"hi\\\" now Class Hierarchy"), std::string::npos);
 }
 
 TEST_F(VizTest, HeaderEscapesBackslashes) {
-  PublishViz viz(context.classes, context);
+  PublishViz viz(context.classes, context.options, context.output);
   viz.graphName = "back\\";
   viz.graphLabel = "slash\\";
   viz.writeGraphHeader();
@@ -192,7 +192,7 @@ TEST_F(VizTest, ClassWithTwoParentsIsWrittenUnderEach) {
   extend(add("Below"), "Both");
   std::string text = graph();
   EXPECT_EQ(occurrences(text, "\"Both\" -> \"Below\"\n"), 2u) << text;
-  PublishViz viz(context.classes, context);
+  PublishViz viz(context.classes, context.options, context.output);
   EXPECT_EQ(viz.treeSize(*find("Left")), 2u);
 }
 
@@ -217,7 +217,7 @@ TEST_F(VizTest, CycleBelowARootWritesTheBackEdgeOnce) {
                          "\"LoopEnd\"  [fillcolor=cyan4]\n"
                          "\"LoopEnd\" -> \"LoopStart\"\n"
                          "}\n");
-  PublishViz viz(context.classes, context);
+  PublishViz viz(context.classes, context.options, context.output);
   EXPECT_EQ(viz.treeSize(*find("Root")), 3u);
   // Asked again, the size must not come from a value the cut made.
   EXPECT_EQ(viz.treeSize(*find("LoopEnd")), 2u);
@@ -231,7 +231,7 @@ TEST_F(VizTest, ClassListingItselfAsParentEndsBelowARoot) {
   extend(self, "Self");
   std::string text = graph();
   EXPECT_EQ(occurrences(text, "\"Self\" -> \"Self\"\n"), 1u) << text;
-  PublishViz viz(context.classes, context);
+  PublishViz viz(context.classes, context.options, context.output);
   EXPECT_EQ(viz.writeGraphNode(*find("Root")), 2u);
 }
 
@@ -239,7 +239,7 @@ TEST_F(VizTest, ClassListingItselfAsParentEndsBelowARoot) {
 TEST_F(VizTest, DeepChainNeedsNoDeepRecursion) {
   const int depth = 30000;
   chain("Deep", depth);
-  PublishViz viz(context.classes, context);
+  PublishViz viz(context.classes, context.options, context.output);
   EXPECT_EQ(viz.treeSize(*find("Deep")), static_cast<uint64_t>(depth - 1));
   viz.graphName = viz.graphLabel = "Deep";
   viz.writeGraphHeader();
@@ -260,7 +260,7 @@ TEST_F(VizTest, TreeSizeOfSharedLaddersSaturates) {
       extend(rung, "L" + std::to_string(level - 1) + "b");
     }
   }
-  PublishViz viz(context.classes, context);
+  PublishViz viz(context.classes, context.options, context.output);
   EXPECT_EQ(viz.treeSize(*find("L77a")), 2u * (1 + 2 * (1 + 0)));
   EXPECT_EQ(viz.treeSize(*find("L0a")), std::numeric_limits<uint64_t>::max());
 }

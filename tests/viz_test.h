@@ -51,7 +51,7 @@ class VizTest : public ::testing::Test {
   }
   /// The whole graph text of printTree; standard output is checked by dot.
   std::string graph() {
-    PublishViz viz(context.classes, context);
+    PublishViz viz(context.classes, context.options, context.output);
     viz.printTree();
     std::string text = out.captured();
     if (!text.empty()) renderSvg(text);

@@ -1,5 +1,3 @@
-#include "scan/walk_path.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,13 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "app/log.h"
 #include "app/scan_context.h"
+#include "base/log.h"
+#include "base/patterns.h"
+#include "base/replace.h"
 #include "platform/directory_lister.h"
 #include "platform/file_system.h"
 #include "platform/output.h"
-#include "scan/patterns.h"
-#include "scan/replace.h"
+#include "scan/walk_path.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;
@@ -27,11 +26,11 @@ class WalkPathTest : public testing::Test {
  protected:
   WalkPathTest() : context(out) {
     Log::destination = &messages;
-    messageThreshold = 0;
+    Log::threshold = 0;
   }
   ~WalkPathTest() override {
     Log::destination = &std::cerr;
-    messageThreshold = 0;
+    Log::threshold = 0;
   }
 
   /// A source file declaring one class named after its path.
@@ -40,9 +39,9 @@ class WalkPathTest : public testing::Test {
     return dir.write(relative, "class " + name + " {}\n");
   }
   void ignoreFiles(const char* wildcard) {
-    context.ignoreFilePatterns.push_back(*compileWildcard(wildcard));
+    context.options.ignoreFilePatterns.push_back(*compileWildcard(wildcard));
   }
-  int walk(const std::string& relative) { return walkPath(dir.path() + "/" + relative, context); }
+  int walk(const std::string& relative) { return context.walk(dir.path() + "/" + relative); }
 
   /// The files parsed so far, relative to the test directory, in the order
   /// they were parsed.
@@ -84,7 +83,7 @@ struct ExtensionCase {
 class Extension : public WalkPathTest, public testing::WithParamInterface<ExtensionCase> {};
 
 TEST_P(Extension, DecidesWhatIsParsedWithoutAMessage) {
-  messageThreshold = 9;
+  Log::threshold = 9;
   source(GetParam().file);
   EXPECT_EQ(GetParam().parsed ? 1 : 0, walk(""));
   EXPECT_EQ(GetParam().parsed ? 1u : 0u, context.classes.size());
@@ -133,14 +132,14 @@ TEST_F(WalkPathTest, ArgumentFormsListWhatTheyName) {
 
 TEST_F(WalkPathTest, EmptyDirectoryYieldsNothingSilently) {
   fs::create_directories(dir.path() + "/empty");
-  messageThreshold = 9;
+  Log::threshold = 9;
   EXPECT_EQ(0, walk("empty"));
   EXPECT_EQ("", messages.str());
 }
 
 TEST_F(WalkPathTest, SameDirectoryTwiceIsWalkedTwice) {
   std::string file = source("src/A.java");
-  messageThreshold = 1;
+  Log::threshold = 1;
   EXPECT_EQ(1, walk("src"));
   EXPECT_EQ(1, walk("src"));
   EXPECT_EQ(
@@ -181,10 +180,10 @@ TEST_F(WalkPathTest, IgnoredFileWarnsAtLevelTwoOnly) {
   std::string readme = dir.write("README", "");
   ignoreFiles("*Test*");
   ignoreFiles("*README");
-  messageThreshold = 1;
+  Log::threshold = 1;
   walk("");
   EXPECT_EQ("", messages.str());
-  messageThreshold = 2;
+  Log::threshold = 2;
   walk("");
   EXPECT_EQ("\x1b[01;35m Warning Ignoring file:" + test + "\x1b[00m \n" +
                 "\x1b[01;35m Warning Ignoring file:" + readme + "\x1b[00m \n",
@@ -223,7 +222,7 @@ TEST_F(WalkPathTest, LinkBackToAnAncestorIsNotEnteredAgain) {
 TEST_F(WalkPathTest, LinkToASiblingDirectoryIsEntered) {
   source("top/a/X.java");
   fs::create_directory_symlink(dir.path() + "/top/a", dir.path() + "/top/b");
-  messageThreshold = 1;
+  Log::threshold = 1;
   EXPECT_EQ(2, walk("top"));
   // The same declaration read twice: the second file takes over the record.
   EXPECT_EQ(std::vector<std::string>{"top/b/X.java"}, parsed());

@@ -1,4 +1,4 @@
-#include "scan/replace.h"
+#include "base/replace.h"
 
 #include <regex>
 

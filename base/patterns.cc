@@ -1,6 +1,6 @@
-#include "scan/patterns.h"
+#include "base/patterns.h"
 
-#include "scan/replace.h"
+#include "base/replace.h"
 
 namespace {
 // The regex compiler recurses once per term and once more per group, so a

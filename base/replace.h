@@ -1,5 +1,5 @@
-#ifndef KINTREE_SCAN_REPLACE_H_
-#define KINTREE_SCAN_REPLACE_H_
+#ifndef KINTREE_BASE_REPLACE_H_
+#define KINTREE_BASE_REPLACE_H_
 
 #include <string>
 #include <string_view>
@@ -12,4 +12,4 @@ std::string& replaceAll(std::string& text, std::string_view find, std::string_vi
 /// ($1, $&, $$ as in ECMAScript) and stores the result back in `text`.
 std::string& replaceRegex(std::string& text, const std::string& pattern, const std::string& format);
 
-#endif  // KINTREE_SCAN_REPLACE_H_
+#endif  // KINTREE_BASE_REPLACE_H_

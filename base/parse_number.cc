@@ -1,4 +1,4 @@
-#include "app/options.h"
+#include "base/parse_number.h"
 
 #include <limits>
 

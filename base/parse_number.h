@@ -1,5 +1,5 @@
-#ifndef KINTREE_APP_OPTIONS_H_
-#define KINTREE_APP_OPTIONS_H_
+#ifndef KINTREE_BASE_PARSE_NUMBER_H_
+#define KINTREE_BASE_PARSE_NUMBER_H_
 
 #include <cstdint>
 
@@ -8,4 +8,4 @@
 /// 0 without digits, and values beyond the 32-bit range clamped to it.
 int32_t parseNumber(const char* text);
 
-#endif  // KINTREE_APP_OPTIONS_H_
+#endif  // KINTREE_BASE_PARSE_NUMBER_H_

@@ -1,5 +1,5 @@
-#ifndef KINTREE_SCAN_PATTERNS_H_
-#define KINTREE_SCAN_PATTERNS_H_
+#ifndef KINTREE_BASE_PATTERNS_H_
+#define KINTREE_BASE_PATTERNS_H_
 
 #include <optional>
 #include <regex>
@@ -17,4 +17,4 @@ std::optional<std::regex> compileWildcard(std::string text);
 /// True when `text` as a whole matches at least one of `patterns`.
 bool matchesAny(std::string_view text, const std::vector<std::regex>& patterns);
 
-#endif  // KINTREE_SCAN_PATTERNS_H_
+#endif  // KINTREE_BASE_PATTERNS_H_
