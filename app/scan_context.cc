@@ -1,6 +1,8 @@
 #include "app/scan_context.h"
 
+#include <algorithm>
 #include <iostream>
+#include <thread>
 #include <vector>
 
 #include "app/usage.h"
@@ -49,12 +51,27 @@ SwitchOutcome ScanContext::applySwitch(const std::string& argument) {
 }
 
 int ScanContext::walk(const std::string& path) {
+  if (!work_) {
+    int threads = options.threads;
+    if (threads == 0) threads = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    work_ = std::make_unique<OrderedWork<FileJob, FileScan, std::string>>(
+        threads,
+        [](std::string& buffer, FileJob& job, FileScan& scan) {
+          scanFile(job.path, job.settings, buffer, scan);
+        },
+        [this](FileScan& scan) { mergeFile(scan, classes, output); });
+  }
   ParseSettings settings;
   settings.logLevel = static_cast<uint32_t>(Log::threshold);
   settings.importLevel = options.importLevel;
-  return walkPath(path, options.ignoreFilePatterns, [&](const std::string& file) {
-    parseFile(file, classes, settings, sourceBuffer, output);
-  });
+  // The walker's own messages come after everything of the files before
+  // them, as they would if each file were read when the walk meets it.
+  Log::beforeMessage = [this] { work_->finish(); };
+  int count = walkPath(path, options.ignoreFilePatterns,
+                       [&](const std::string& file) { work_->add({file, settings}); });
+  work_->finish();
+  Log::beforeMessage = nullptr;
+  return count;
 }
 
 int ScanContext::run(int argc, char** argv) {

@@ -35,6 +35,7 @@ struct Options {
   OutputStyle style = Graphics;                ///< -g, -x, -s, -h, -j, -z
   int32_t nodesPerFile = 0;                    ///< -N
   std::string outPath;                         ///< -O
+  int32_t threads = 0;                         ///< --threads; 0: one per core
 };
 
 #endif  // KINTREE_MODEL_OPTIONS_H_
