@@ -1,5 +1,6 @@
 # A real large source tree, the JDK's own java.base module: every run must
-# complete, read every Java file and print the same bytes twice.
+# complete, read every Java file and print the same bytes on one thread, on
+# two and on eight, standard error included.
 need_packages openjdk-17-source unzip
 
 echo "== large tree"
@@ -25,14 +26,18 @@ large_run() {  # large_run NAME ARGS...: runs kintree over the tree into NAME.ou
   fi
 }
 
-for large_args in "-x" "+n -t" "-s -A -I +n" "-l=4 -t"; do
-  large_run first $large_args
-  large_run second $large_args
-  for part in out err; do
-    if ! cmp -s "$large_work/first.$part" "$large_work/second.$part"; then
-      echo "kintree $large_args over the JDK tree: standard $part differs between two runs"
-      exit 1
-    fi
+for large_args in "-x" "+n -t" "-s -A -I +n" "-l=4 -t" "-M=1 -l=4 +n -t" \
+  "-l=2 -v=*Impl -A +n -t"; do
+  large_run one $large_args --threads=1
+  for threads in 2 8; do
+    large_run more $large_args --threads=$threads
+    for part in out err; do
+      if ! cmp -s "$large_work/one.$part" "$large_work/more.$part"; then
+        echo "kintree $large_args over the JDK tree: standard $part differs between" \
+          "--threads=1 and --threads=$threads"
+        exit 1
+      fi
+    done
   done
 done
 large_run tree -x
@@ -41,4 +46,4 @@ grep -q "^ *java/lang/Object.java:  public  *Object  $" "$large_work/tree.out" |
   exit 1
 }
 rm -rf "$large_work"
-echo "== large tree: $large_files files, same output twice"
+echo "== large tree: $large_files files, the same output on 1, 2 and 8 threads"
