@@ -67,8 +67,9 @@ int ScanContext::walk(const std::string& path) {
   // The walker's own messages come after everything of the files before
   // them, as they would if each file were read when the walk meets it.
   Log::beforeMessage = [this] { work_->finish(); };
-  int count = walkPath(path, options.ignoreFilePatterns,
-                       [&](const std::string& file) { work_->add({file, settings}); });
+  int count = walkPath(path, options.ignoreFilePatterns, [&](const std::string& file) {
+    work_->add({file, settings});
+  });
   work_->finish();
   Log::beforeMessage = nullptr;
   return count;

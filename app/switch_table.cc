@@ -128,7 +128,7 @@ Outcome threads(ScanContext& c, const Argument& a) {
   int32_t count = 0;
   for (char digit : a.value) {
     count = digit >= '0' && digit <= '9' && count <= kMostThreads ? count * 10 + (digit - '0')
-                                                                   : kMostThreads + 1;
+                                                                  : kMostThreads + 1;
   }
   if (count < 1 || count > kMostThreads) {
     Log().stream() << "Invalid thread count " << a.value;
