@@ -22,7 +22,7 @@ cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKINTREE_SANITIZE_TH
   -DKINTREE_TESTS=OFF >/dev/null
 cmake --build build-tsan -j"$jobs" --target kintree
 for case_dir in tests/golden/*/; do
-  KINTREE_GOLDEN_THREADS=8 KINTREE_GOLDEN_ROOT=/tmp/kintree-golden-tsan \
+  KINTREE_GOLDEN_THREADS=8 \
     tests/run_golden.sh build-tsan/kintree "$case_dir"
 done
 tsan_work=$(mktemp -d)
