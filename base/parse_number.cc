@@ -2,15 +2,17 @@
 
 #include <limits>
 
+#include "base/char_class.h"
+
 int32_t parseNumber(const char* text) {
-  while (*text == ' ' || (*text >= '\t' && *text <= '\r')) ++text;
+  while (isAsciiSpace(*text)) ++text;
   bool negative = false;
   if (*text == '+' || *text == '-') negative = *text++ == '-';
   // Gather in 64 bits and stop growing once past the 32-bit range, which is
   // where the value is clamped to.
   constexpr int64_t kLimit = int64_t{std::numeric_limits<int32_t>::max()} + 1;
   int64_t value = 0;
-  for (; *text >= '0' && *text <= '9'; ++text) {
+  for (; isAsciiDigit(*text); ++text) {
     if (value <= kLimit) value = value * 10 + (*text - '0');
   }
   if (negative) value = -value;

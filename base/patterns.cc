@@ -1,5 +1,6 @@
 #include "base/patterns.h"
 
+#include "base/char_class.h"
 #include "base/replace.h"
 
 namespace {
@@ -14,8 +15,6 @@ constexpr size_t kMaxGroups = 200;
 // digits are as many as it can take, in a 32-bit long too.
 constexpr size_t kMaxNumberDigits = 9;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 /// True when a back-reference or a repetition count has more digits than
 /// the compiler can add up safely.
 bool holdsHugeNumber(const std::string& text) {
@@ -24,7 +23,7 @@ bool holdsHugeNumber(const std::string& text) {
   size_t digits = 0;
   for (size_t i = 0; i < text.size(); ++i) {
     char c = text[i];
-    if (isDigit(c)) {
+    if (isAsciiDigit(c)) {
       if (counted && ++digits > kMaxNumberDigits) return true;
       continue;
     }
@@ -32,7 +31,7 @@ bool holdsHugeNumber(const std::string& text) {
     if (c == '{' || c == '}') inBraces = c == '{';
     counted = inBraces;
     if (c == '\\' && i + 1 < text.size()) {
-      if (isDigit(text[i + 1])) {
+      if (isAsciiDigit(text[i + 1])) {
         counted = true;  // a back-reference
       } else {
         ++i;  // an escaped character, "\{" among them, is no syntax

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/char_class.h"
 #include "fuzz/fuzz_support.h"
 #include "parse/statement_reader.h"
 
@@ -24,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     require(last == ';' || last == '{' || last == '}', "a statement without its terminator");
     require(statement.front() != ' ', "a statement with a leading blank");
     for (size_t i = 0; i < statement.size(); ++i) {
-      require(statement[i] == ' ' || !isJavaSpace(statement[i]), "whitespace other than a blank");
+      require(statement[i] == ' ' || !isAsciiSpace(statement[i]), "whitespace other than a blank");
       require(i == 0 || statement[i] != ' ' || statement[i - 1] != ' ', "two blanks in a row");
     }
     std::string again = statement;

@@ -12,8 +12,8 @@ constexpr uint32_t kPrinted = 1;
 /// One class or interface name: declared, or only referred to (a
 /// placeholder). In import mode, a package or an imported name.
 struct ClassInfo {
-  std::string kind;       ///< "class" or "interface"; with --resolve also "enum", "record", "annotation"
-  std::string name;       ///< key in the ClassList, never changes
+  std::string kind;  ///< "class" or "interface"; with --resolve also "enum", "record", "annotation"
+  std::string name;  ///< key in the ClassList, never changes
   std::string modifiers;  ///< e.g. "public static"; empty for a placeholder
   std::string file;       ///< declaring file, or the referring one
   std::string package;    ///< package of that file
@@ -22,13 +22,13 @@ struct ClassInfo {
   /// Package + "." + nesting name, set only by the Java-aware reading; the
   /// default reading links by `name` alone and leaves it empty.
   std::string qualifiedName;
-  uint32_t line = 0;      ///< line of the declaration's keyword (1-based); 0 for a placeholder
-  bool defined = false;   ///< a declaration has been recorded
-  uint32_t flags = 0;     ///< kPrinted
-  ClassSet interfaces;    ///< implemented interfaces (one-way)
-  ClassSet parents;       ///< classes this one extends
-  ClassSet children;      ///< classes that extend this one
-  ClassSet permits;       ///< permitted subtypes of a sealed type (Java-aware reading only)
+  uint32_t line = 0;     ///< line of the declaration's keyword (1-based); 0 for a placeholder
+  bool defined = false;  ///< a declaration has been recorded
+  uint32_t flags = 0;    ///< kPrinted
+  ClassSet interfaces;   ///< implemented interfaces (one-way)
+  ClassSet parents;      ///< classes this one extends
+  ClassSet children;     ///< classes that extend this one
+  ClassSet permits;      ///< permitted subtypes of a sealed type (Java-aware reading only)
   /// Creation order within the run; the identity that ClassSet orders by.
   uint64_t sequence = 0;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/char_class.h"
 #include "parse/import_pattern.h"
 
 const char kClassPattern[] =
@@ -33,14 +34,10 @@ constexpr std::string_view kInterfaceWord = "interface ";
 constexpr std::string_view kExtends = " extends ";
 constexpr std::string_view kImplements = " implements ";
 
-bool isModifierLetter(char c) { return c == 'A' || (c >= 'a' && c <= 'z'); }
-
-bool isNameCharacter(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-}
+bool isModifierLetter(char c) { return c == 'A' || isAsciiLower(c); }
 
 bool isClauseCharacter(char c) {
-  return isNameCharacter(c) || c == '.' || c == '<' || c == '>' || c == ',' || c == ' ';
+  return isWordCharacter(c) || c == '.' || c == '<' || c == '>' || c == ',' || c == ' ';
 }
 
 // "." of the ECMAScript grammar stops at these.
@@ -143,7 +140,7 @@ void ClassMatcher::fillTables() {
     char c = text_[i];
     blankEnd_[i] = c == ' ' ? blankEnd_[i + 1] : i;
     clauseEnd_[i] = isClauseCharacter(c) ? clauseEnd_[i + 1] : i;
-    nameEnd_[i] = isNameCharacter(c) ? nameEnd_[i + 1] : i;
+    nameEnd_[i] = isWordCharacter(c) ? nameEnd_[i + 1] : i;
     lineEnd_[i] = isLineTerminator(c) ? i : lineEnd_[i + 1];
   }
   // A ">" run ends at i when text[i - 1] is its last ">".

@@ -1,5 +1,7 @@
 #include "parse/import_pattern.h"
 
+#include "base/char_class.h"
+
 // Both patterns are a keyword, a run of one character class and ";". Such a
 // greedy run never has to give characters back: any shorter run is followed
 // by a character of the class, which is not ";". And every run ends at the
@@ -15,11 +17,7 @@ constexpr std::string_view kImport = "import ";
 constexpr std::string_view kStatic = "static ";
 constexpr std::string_view kPackage = "package ";
 
-bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-
-bool isPackageCharacter(char c) {
-  return isLetter(c) || (c >= '0' && c <= '9') || c == '_' || c == '.';
-}
+bool isPackageCharacter(char c) { return isWordCharacter(c) || c == '.'; }
 
 bool isImportCharacter(char c) { return isPackageCharacter(c) || c == '*'; }
 
@@ -35,7 +33,7 @@ bool isSemicolonAt(std::string_view text, size_t at) { return at < text.size() &
 // Matches "[A-Za-z][A-Za-z0-9_.*]*;" at `start` and returns the index of the
 // ";", or npos.
 size_t matchImportName(std::string_view text, size_t start) {
-  if (start >= text.size() || !isLetter(text[start])) return std::string_view::npos;
+  if (start >= text.size() || !isAsciiLetter(text[start])) return std::string_view::npos;
   size_t end = runEnd(text, start + 1, isImportCharacter);
   return isSemicolonAt(text, end) ? end : std::string_view::npos;
 }

@@ -6,6 +6,8 @@
 #include <emmintrin.h>
 #endif
 
+#include "base/char_class.h"
+
 namespace {
 
 bool isTerminator(char c) { return c == ';' || c == '{' || c == '}'; }
@@ -28,7 +30,7 @@ constexpr std::array<ByteClass, 256> kByteClass = [] {
 
 /// Appends one character, whitespace collapsed.
 void appendCharacter(std::string& statement, char c) {
-  if (!isJavaSpace(c)) {
+  if (!isAsciiSpace(c)) {
     statement += c;
   } else if (!statement.empty() && statement.back() != ' ') {
     statement += ' ';
@@ -246,13 +248,13 @@ bool readStatement(SourceStream& input, std::string& statement, std::string_view
 std::string& collapseSpaces(std::string& text) {
   size_t begin = 0;
   size_t end = text.size();
-  while (begin < end && isJavaSpace(text[begin])) ++begin;
-  while (end > begin && isJavaSpace(text[end - 1])) --end;
+  while (begin < end && isAsciiSpace(text[begin])) ++begin;
+  while (end > begin && isAsciiSpace(text[end - 1])) --end;
   size_t out = 0;
   bool previousSpace = false;
   for (size_t i = begin; i < end; ++i) {
     char c = text[i];
-    if (isJavaSpace(c)) {
+    if (isAsciiSpace(c)) {
       if (previousSpace) continue;
       previousSpace = true;
       text[out++] = ' ';

@@ -6,7 +6,7 @@
 #include <string_view>
 
 /// Where the scanner stands within one statement.
-enum class ScanState { Code, CharLiteral, StringLiteral, BlockComment, Complete };
+enum class ScanState { Code, CharLiteral, StringLiteral };
 
 /// A whole source file held in memory, read line by line. A line ends at a
 /// line feed; a carriage return just before it goes with it (text mode).
@@ -42,10 +42,5 @@ std::string& collapseSpaces(std::string& text);
 /// that is the line's last character is left to the last-character rule,
 /// which copies it: `closedOnLast` tells.
 size_t scanLiteral(std::string_view line, size_t i, char quote, bool& closedOnLast);
-
-/// True for the six ASCII whitespace characters.
-inline bool isJavaSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 #endif  // KINTREE_PARSE_STATEMENT_READER_H_

@@ -1,6 +1,6 @@
-#include "platform/console.h"
-
 #include <csignal>
+
+#include "platform/console.h"
 
 // Terminals on POSIX systems show escape sequences as they are; there is
 // nothing to switch on. A parent that ignores SIGPIPE passes that on, and

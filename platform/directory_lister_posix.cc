@@ -89,9 +89,3 @@ bool DirectoryLister::first() {
   }
   return true;
 }
-
-bool DirectoryLister::next() {
-  if (current_ + 1 >= entries_.size()) return false;
-  ++current_;
-  return true;
-}

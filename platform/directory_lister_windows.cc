@@ -47,9 +47,3 @@ bool DirectoryLister::first() {
   FindClose(handle);
   return !entries_.empty();
 }
-
-bool DirectoryLister::next() {
-  if (current_ + 1 >= entries_.size()) return false;
-  ++current_;
-  return true;
-}

@@ -38,9 +38,8 @@ class Output {
 
   /// Hands the buffered bytes to the stream; false once any write failed.
   bool flush();
-  /// True once a write to the stream failed; no byte is written after that.
-  bool failed() const { return error_ != 0; }
-  /// The errno of the first failed write, 0 if none.
+  /// The errno of the first failed write, 0 if none; no byte is written
+  /// after a failed write.
   int error() const { return error_; }
 
   /// Everything written to a memory sink so far.

@@ -12,8 +12,6 @@ class TreePrefix {
   void push(std::string_view entry);
   void replaceLast(std::string_view entry);
   void pop();
-  bool empty() const { return starts_.empty(); }
-  size_t depth() const { return starts_.size(); }
   /// Every entry in order, with nothing between them.
   std::string_view text() const { return text_; }
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "base/char_class.h"
 #include "base/log.h"
 #include "base/patterns.h"
 #include "platform/directory_lister.h"
@@ -18,9 +19,7 @@ bool hasJavaExtension(const std::string& path, bool& longEnough) {
   if (length != 5) return false;
   static const char kJava[] = ".java";
   for (size_t i = 0; i < 5; ++i) {
-    char c = path[dot + i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != kJava[i]) return false;
+    if (toAsciiLower(path[dot + i]) != kJava[i]) return false;
   }
   return true;
 }

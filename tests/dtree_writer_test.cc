@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/scan_context.h"
+#include "class_list_builder.h"
 #include "model/class_list.h"
 #include "platform/output.h"
 
@@ -14,13 +15,6 @@ class DtreeWriterTest : public testing::Test {
  protected:
   DtreeWriterTest() : context(out) {}
 
-  ClassInfo* declare(const std::string& name, const std::string& modifiers, const std::string& file,
-                     const std::string& kind = "class") {
-    return context.classes.addClass(kind, name, modifiers, file, "app", true);
-  }
-  void extend(ClassInfo* child, const std::string& parent) {
-    context.classes.linkParent(child, parent, child->file, child->package);
-  }
   std::string write() {
     out.clearCaptured();
     DtreeWriter writer(context.classes, context.options, out);
@@ -32,14 +26,15 @@ class DtreeWriterTest : public testing::Test {
 
   Output out;
   ScanContext context;
+  ClassListBuilder build{context.classes};
   int32_t nextNodeId = 1;  // carried from one write() to the next
 };
 
 TEST_F(DtreeWriterTest, WorkedExampleWithWindowsPathsEscapesTheBackslashes) {
-  declare("Animal", "public", "C:\\src\\app\\Animal.java");
-  extend(declare("Cat", "public", "C:\\src\\app\\Cat.java"), "Animal");
-  ClassInfo* dog = declare("Dog", "public", "C:\\src\\app\\Dog.java");
-  extend(dog, "Animal");
+  build.declare("Animal", "public", "C:\\src\\app\\Animal.java");
+  build.extend(build.declare("Cat", "public", "C:\\src\\app\\Cat.java"), "Animal");
+  ClassInfo* dog = build.declare("Dog", "public", "C:\\src\\app\\Dog.java");
+  build.extend(dog, "Animal");
   dog->interfaces.insert(context.classes.addClass("interface", "Pet", "", dog->file, "app", false));
   EXPECT_EQ(write(),
             "\np='C:\\\\src\\\\app\\\\';\ni='C:\\\\src\\\\app\\\\';\n"
@@ -50,16 +45,16 @@ TEST_F(DtreeWriterTest, WorkedExampleWithWindowsPathsEscapesTheBackslashes) {
 }
 
 TEST_F(DtreeWriterTest, BasePathOfTenBytesIsNotUsed) {
-  declare("A", "public", "/src/apps/A.java");
-  declare("B", "public", "/src/apps/B.java");
+  build.declare("A", "public", "/src/apps/A.java");
+  build.declare("B", "public", "/src/apps/B.java");
   EXPECT_EQ(write(),
             "d.add(1,0,'A','/src/apps/A.java');\n"
             "d.add(2,0,'B','/src/apps/B.java');\n");
 }
 
 TEST_F(DtreeWriterTest, BasePathOfElevenBytesIsUsed) {
-  declare("A", "public", "/src/appsx/A.java");
-  declare("B", "public", "/src/appsx/B.java");
+  build.declare("A", "public", "/src/appsx/A.java");
+  build.declare("B", "public", "/src/appsx/B.java");
   EXPECT_EQ(write(),
             "\np='/src/appsx/';\ni='/src/appsx/';\n"
             "d.add(1,0,'A',p+'A.java');\n"
@@ -67,20 +62,20 @@ TEST_F(DtreeWriterTest, BasePathOfElevenBytesIsUsed) {
 }
 
 TEST_F(DtreeWriterTest, FilesInDifferentTopDirectoriesHaveNoBasePath) {
-  declare("A", "public", "alpha/long/directory/A.java");
-  declare("B", "public", "beta/long/directory/B.java");
+  build.declare("A", "public", "alpha/long/directory/A.java");
+  build.declare("B", "public", "beta/long/directory/B.java");
   EXPECT_EQ(write(),
             "d.add(1,0,'A','alpha/long/directory/A.java');\n"
             "d.add(2,0,'B','beta/long/directory/B.java');\n");
 }
 
 TEST_F(DtreeWriterTest, HiddenRootTakesNoIdButHiddenChildrenDo) {
-  declare("Aaa", "", "/project/src/Aaa.java");  // not public, no public descendant
-  declare("Base", "public", "/project/src/Base.java");
-  ClassInfo* hidden = declare("Hidden", "", "/project/src/Hidden.java");
-  extend(hidden, "Base");
-  extend(declare("Deeper", "", "/project/src/Deeper.java"), "Hidden");
-  extend(declare("Shown", "public", "/project/src/Shown.java"), "Base");
+  build.declare("Aaa", "", "/project/src/Aaa.java");  // not public, no public descendant
+  build.declare("Base", "public", "/project/src/Base.java");
+  ClassInfo* hidden = build.declare("Hidden", "", "/project/src/Hidden.java");
+  build.extend(hidden, "Base");
+  build.extend(build.declare("Deeper", "", "/project/src/Deeper.java"), "Hidden");
+  build.extend(build.declare("Shown", "public", "/project/src/Shown.java"), "Base");
   // Hidden takes 2 and Deeper 3 without being written.
   EXPECT_EQ(write(),
             "\np='/project/src/';\ni='/project/src/';\n"
@@ -90,7 +85,7 @@ TEST_F(DtreeWriterTest, HiddenRootTakesNoIdButHiddenChildrenDo) {
 }
 
 TEST_F(DtreeWriterTest, NumberingContinuesFromTheWritersCounter) {
-  declare("A", "public", "/a/b/c/d/e/A.java");
+  build.declare("A", "public", "/a/b/c/d/e/A.java");
   nextNodeId = 40;
   EXPECT_EQ(write(), "\np='/a/b/c/d/e/A.java';\ni='/a/b/c/d/e/A.java';\nd.add(40,0,'A',p+'');\n");
   EXPECT_EQ(nextNodeId, 41);
@@ -98,10 +93,10 @@ TEST_F(DtreeWriterTest, NumberingContinuesFromTheWritersCounter) {
 
 TEST_F(DtreeWriterTest, LabelsCarryModifiersOtherThanPublicAndKindsOtherThanClass) {
   context.options.includeInterfaces = true;
-  declare("Plain", "public", "/work/source/Plain.java");
-  declare("Shape", "public abstract", "/work/source/Shape.java");
-  declare("Nested", "public static", "/work/source/Nested.java");
-  declare("Pet", "public", "/work/source/Pet.java", "interface");
+  build.declare("Plain", "public", "/work/source/Plain.java");
+  build.declare("Shape", "public abstract", "/work/source/Shape.java");
+  build.declare("Nested", "public static", "/work/source/Nested.java");
+  build.declare("Pet", "public", "/work/source/Pet.java", "interface");
   EXPECT_EQ(write(),
             "\np='/work/source/';\ni='/work/source/';\n"
             "d.add(1,0,'Nested (public static)',p+'Nested.java');\n"
@@ -111,7 +106,7 @@ TEST_F(DtreeWriterTest, LabelsCarryModifiersOtherThanPublicAndKindsOtherThanClas
 }
 
 TEST_F(DtreeWriterTest, PlaceholdersAreImportedWithTheirEscapedName) {
-  extend(declare("Cat", "public", "/work/source/Cat.java"), "Base<T>");
+  build.extend(build.declare("Cat", "public", "/work/source/Cat.java"), "Base<T>");
   EXPECT_EQ(write(),
             "\np='/work/source/Cat.java';\ni='/work/source/Cat.java';\n"
             "d.add(1,0,'Base&lt;T&gt; { Imported }',i+'Base&lt;T&gt;');\n"
@@ -119,7 +114,7 @@ TEST_F(DtreeWriterTest, PlaceholdersAreImportedWithTheirEscapedName) {
 }
 
 TEST_F(DtreeWriterTest, PlaceholderWithoutBasePathGetsTheBareName) {
-  extend(declare("Cat", "public", "Cat.java"), "Base");
+  build.extend(build.declare("Cat", "public", "Cat.java"), "Base");
   EXPECT_EQ(write(),
             "d.add(1,0,'Base { Imported }','Base');\n"
             "d.add(2,1,'Cat','Cat.java');\n");
@@ -127,8 +122,8 @@ TEST_F(DtreeWriterTest, PlaceholderWithoutBasePathGetsTheBareName) {
 
 TEST_F(DtreeWriterTest, OnlyTheLeadingBasePathIsCutFromAnAddress) {
   // The base path "/source/app/" occurs again inside the first file.
-  declare("A", "public", "/source/app/x/source/app/A.java");
-  declare("B", "public", "/source/app/B.java");
+  build.declare("A", "public", "/source/app/x/source/app/A.java");
+  build.declare("B", "public", "/source/app/B.java");
   EXPECT_EQ(write(),
             "\np='/source/app/';\ni='/source/app/';\n"
             "d.add(1,0,'A',p+'x/source/app/A.java');\n"
@@ -136,8 +131,8 @@ TEST_F(DtreeWriterTest, OnlyTheLeadingBasePathIsCutFromAnAddress) {
 }
 
 TEST_F(DtreeWriterTest, QuotesAndMarkupInPathsCannotEndTheLiteral) {
-  declare("A", "public", "/tmp/it's/</script>/A.java");
-  declare("B", "public", "/tmp/it's/</script>/B.java");
+  build.declare("A", "public", "/tmp/it's/</script>/A.java");
+  build.declare("B", "public", "/tmp/it's/</script>/B.java");
   EXPECT_EQ(write(),
             "\np='/tmp/it&#39;s/&lt;/script&gt;/';\ni='/tmp/it&#39;s/&lt;/script&gt;/';\n"
             "d.add(1,0,'A',p+'A.java');\n"
@@ -146,11 +141,11 @@ TEST_F(DtreeWriterTest, QuotesAndMarkupInPathsCannotEndTheLiteral) {
 
 TEST_F(DtreeWriterTest, ClassWithSeveralParentsAppearsUnderEachWithNewIds) {
   context.options.includeInterfaces = true;
-  declare("Left", "public", "/work/source/Left.java", "interface");
-  declare("Right", "public", "/work/source/Right.java", "interface");
-  ClassInfo* both = declare("Both", "public", "/work/source/Both.java", "interface");
-  extend(both, "Left");
-  extend(both, "Right");
+  build.declare("Left", "public", "/work/source/Left.java", "interface");
+  build.declare("Right", "public", "/work/source/Right.java", "interface");
+  ClassInfo* both = build.declare("Both", "public", "/work/source/Both.java", "interface");
+  build.extend(both, "Left");
+  build.extend(both, "Right");
   EXPECT_EQ(write(),
             "\np='/work/source/';\ni='/work/source/';\n"
             "d.add(1,0,'Left [interface]',p+'Left.java');\n"
@@ -160,12 +155,12 @@ TEST_F(DtreeWriterTest, ClassWithSeveralParentsAppearsUnderEachWithNewIds) {
 }
 
 TEST_F(DtreeWriterTest, CycleBelowARootEndsWithoutRevisitingTheLoop) {
-  ClassInfo* a = declare("A", "public", "/work/source/A.java");
-  ClassInfo* b = declare("B", "public", "/work/source/B.java");
-  extend(a, "Root");
-  extend(a, "B");
-  extend(b, "A");
-  extend(b, "B");  // and B is its own parent
+  ClassInfo* a = build.declare("A", "public", "/work/source/A.java");
+  ClassInfo* b = build.declare("B", "public", "/work/source/B.java");
+  build.extend(a, "Root");
+  build.extend(a, "B");
+  build.extend(b, "A");
+  build.extend(b, "B");  // and B is its own parent
   EXPECT_EQ(write(),
             "\np='/work/source/';\ni='/work/source/';\n"
             "d.add(1,0,'Root { Imported }',i+'Root');\n"
@@ -175,10 +170,10 @@ TEST_F(DtreeWriterTest, CycleBelowARootEndsWithoutRevisitingTheLoop) {
 
 TEST_F(DtreeWriterTest, DeepChainDoesNotExhaustTheStack) {
   const int depth = 50000;
-  declare("C0", "public", "/work/source/C.java");
+  build.declare("C0", "public", "/work/source/C.java");
   for (int i = 1; i < depth; ++i) {
-    extend(declare("C" + std::to_string(i), "public", "/work/source/C.java"),
-           "C" + std::to_string(i - 1));
+    build.extend(build.declare("C" + std::to_string(i), "public", "/work/source/C.java"),
+                 "C" + std::to_string(i - 1));
   }
   std::string text = write();
   EXPECT_EQ(nextNodeId, depth + 1);

@@ -25,6 +25,7 @@ class DeepChain : public testing::Test {
  protected:
   static void SetUpTestSuite() {
     dir = new TempDir;
+    if (kWindowsBuild) return;
     std::string text = "public class C0 {}\n";
     for (int i = 1; i < kDepth; ++i) {
       text += "public class C" + std::to_string(i) + " extends C" + std::to_string(i - 1) + " {}\n";
@@ -32,6 +33,9 @@ class DeepChain : public testing::Test {
     dir->write("src/Chain.java", text);
   }
   static void TearDownTestSuite() { delete dir; }
+  void SetUp() override {
+    if (kWindowsBuild) GTEST_SKIP() << "minutes under the emulator";
+  }
 
   static constexpr int kDepth = 50000;
   static TempDir* dir;
@@ -107,6 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Shape>& info) { return info.param.name; });
 
 TEST(SameNames, TenThousandPackagesDeclareOneName) {
+  if (kWindowsBuild) GTEST_SKIP() << "minutes under the emulator";
   // A package statement holds for the declarations after it, so a hundred
   // files of a hundred packages each make the 10,000 records.
   TempDir dir;
@@ -137,6 +142,7 @@ TEST(SameNames, TenThousandPackagesDeclareOneName) {
 }
 
 TEST(InterfaceLattice, TwentyLevelsWithInterfacesShownEndInBoundedMemory) {
+  if (kWindowsBuild) GTEST_SKIP() << "minutes under the emulator";
   // Two interfaces per level, each extending both of the level below: the
   // tree prints every path, 2^20 lines and about 200 MB, to /dev/null.
   TempDir dir;

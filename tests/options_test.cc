@@ -21,29 +21,58 @@
 
 namespace {
 
-// Every option of a context in one line, so a case states all it changes.
-std::string snapshot(const ScanContext& context) {
-  const Options& c = context.options;
-  std::ostringstream s;
-  s << "names=" << c.showNames << " tree=" << c.showTree << " split=" << c.splitByTree
-    << " all=" << c.includeNonPublic << " ifaces=" << c.includeInterfaces << " tab=" << c.tabular
-    << " log=" << Log::threshold << " import=" << c.importLevel << " style=" << c.style
-    << " nodes=" << c.nodesPerFile << " out=" << c.outPath << " titles=";
-  for (const std::string& t : c.titles) s << t << ";";
-  s << " repl=";
-  for (const std::string& r : c.replacements) s << r << ";";
-  s << " V=" << c.ignoreFilePatterns.size() << " v=" << context.classes.ignorePatterns.size()
-    << " i=" << context.classes.includePatterns.size() << " threshold=" << Log::threshold;
-  return s.str();
+// Every option of a context that differs from a fresh one's, so a case
+// states exactly what it changes.
+std::string changes(const ScanContext& context) {
+  auto fields = [](const ScanContext& x) {
+    const Options& c = x.options;
+    std::vector<std::string> all;
+    auto add = [&](const char* name, const auto& value) {
+      std::ostringstream text;
+      text << name << "=" << value;
+      all.push_back(text.str());
+    };
+    auto joined = [](const std::vector<std::string>& items) {
+      std::string text;
+      for (const std::string& item : items) text += item + ";";
+      return text;
+    };
+    add("names", c.showNames);
+    add("tree", c.showTree);
+    add("split", c.splitByTree);
+    add("all", c.includeNonPublic);
+    add("ifaces", c.includeInterfaces);
+    add("tab", c.tabular);
+    add("import", c.importLevel);
+    add("style", c.style);
+    add("nodes", c.nodesPerFile);
+    add("out", c.outPath);
+    add("titles", joined(c.titles));
+    add("repl", joined(c.replacements));
+    add("V", c.ignoreFilePatterns.size());
+    add("v", x.classes.ignorePatterns.size());
+    add("i", x.classes.includePatterns.size());
+    add("threshold", Log::threshold);
+    return all;
+  };
+  int32_t threshold = Log::threshold;
+  Log::threshold = 0;
+  Output none;
+  std::vector<std::string> defaults = fields(ScanContext(none));
+  Log::threshold = threshold;
+  std::vector<std::string> now = fields(context);
+  std::string text;
+  for (size_t i = 0; i < now.size(); ++i) {
+    if (now[i] == defaults[i]) continue;
+    if (!text.empty()) text += ' ';
+    text += now[i];
+  }
+  return text;
 }
-
-const char kDefaults[] =
-    "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=0 nodes=0 out= titles= "
-    "repl= V=0 v=0 i=0 threshold=0";
 
 struct SwitchCase {
   std::vector<std::string> arguments;
-  std::string options;
+  std::string changes;  ///< what changes() gives after the arguments
 };
 
 class Switches : public testing::TestWithParam<SwitchCase> {
@@ -67,100 +96,46 @@ TEST_P(Switches, SetTheseOptions) {
     joined += argument + " ";
     EXPECT_EQ(SwitchOutcome::Go, context.applySwitch(argument)) << argument;
   }
-  EXPECT_EQ(GetParam().options, snapshot(context)) << joined;
+  EXPECT_EQ(GetParam().changes, changes(context)) << joined;
   EXPECT_EQ("", messages.str());
 }
 
-// The expected line differs from kDefaults only where a case changes something.
 const SwitchCase kSwitchCases[] = {
-    {{}, kDefaults},
-    {{"+n"},
-     "names=1 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=0 nodes=0 out= "
-     "titles= repl= V=0 v=0 i=0 threshold=0"},
-    {{"+n", "-n", "-t"},
-     "names=0 tree=0 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=0 "
-     "nodes=0 out= titles= repl= V=0 v=0 i=0 threshold=0"},
-    {{"-t", "+t"}, kDefaults},
+    {{}, ""},
+    {{"+n"}, "names=1"},
+    {{"+n", "-n", "-t"}, "tree=0"},
+    {{"-t", "+t"}, ""},
     // One letter per argument: "+nt" is "+n".
-    {{"-t", "+nt"},
-     "names=1 tree=0 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=0 "
-     "nodes=0 out= titles= repl= V=0 v=0 i=0 threshold=0"},
-    {{"-x"},
-     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=1 nodes=0 out= "
-     "titles= repl= V=0 v=0 i=0 threshold=0"},
-    {{"+x", "+s"},
-     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=2 nodes=0 "
-     "out= titles= repl= V=0 v=0 i=0 threshold=0"},
-    {{"-s", "-g"}, kDefaults},
-    {{"-h"},
-     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=3 nodes=0 out= "
-     "titles= repl= V=0 v=0 i=0 threshold=0"},
-    {{"-h", "-j"},
-     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=4 nodes=0 "
-     "out= titles= repl= V=0 v=0 i=0 threshold=0"},
-    {{"-z"},
-     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=5 nodes=0 out= "
-     "titles= repl= V=0 v=0 i=0 threshold=0"},
-    {{"-x", "+T"},
-     "names=0 tree=1 split=0 all=0 ifaces=0 tab=1 log=0 import=-1 style=1 nodes=0 "
-     "out= titles= repl= V=0 v=0 i=0 threshold=0"},
-    {{"-Z", "+A", "-I"},
-     "names=0 tree=1 split=1 all=1 ifaces=1 tab=0 log=0 import=-1 style=0 "
-     "nodes=0 out= titles= repl= V=0 v=0 i=0 threshold=0"},
-    {{"-N=10"},
-     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=0 nodes=10 "
-     "out= titles= repl= V=0 v=0 i=0 threshold=0"},
+    {{"-t", "+nt"}, "names=1 tree=0"},
+    {{"-x"}, "style=1"},
+    {{"+x", "+s"}, "style=2"},
+    {{"-s", "-g"}, ""},
+    {{"-h"}, "style=3"},
+    {{"-h", "-j"}, "style=4"},
+    {{"-z"}, "style=5"},
+    {{"-x", "+T"}, "tab=1 style=1"},
+    {{"-Z", "+A", "-I"}, "split=1 all=1 ifaces=1"},
+    {{"-N=10"}, "nodes=10"},
     // The value starts at the fourth character, whatever the third is.
-    {{"-N10"}, kDefaults},
-    {{"-N=7", "-N=", "-N"},
-     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=0 "
-     "nodes=7 out= titles= repl= V=0 v=0 i=0 threshold=0"},
-    {{"-N= 42abc"},
-     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=0 "
-     "nodes=42 out= titles= repl= V=0 v=0 i=0 threshold=0"},
-    {{"-N=7", "-N=abc"}, kDefaults},
-    {{"-Nx99999999999"},
-     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=0 "
-     "nodes=2147483647 out= titles= repl= V=0 v=0 i=0 threshold=0"},
-    {{"-O=out"},
-     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 style=0 nodes=0 "
-     "out=out titles= repl= V=0 v=0 i=0 threshold=0"},
-    {{"-Oxout", "-O=", "-O"},
-     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 "
-     "style=0 nodes=0 out=out titles= repl= V=0 v=0 i=0 threshold=0"},
-    {{"-L=One", "-L=", "+L=Two"},
-     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 import=-1 "
-     "style=0 nodes=0 out= titles=One;Two; repl= V=0 v=0 i=0 "
-     "threshold=0"},
-    {{"-0=x1,foo1", "-0=x2,foo=2"},
-     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=0 "
-     "import=-1 style=0 nodes=0 out= titles= repl=x1,foo1;x2,foo=2; "
-     "V=0 v=0 i=0 threshold=0"},
-    {{"-V=*Test*", "-V=", "-v=A*", "-v=B", "+i=C"},
-     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 "
-     "log=0 import=-1 style=0 nodes=0 out= titles= "
-     "repl= V=1 v=2 i=1 threshold=0"},
-    {{"-M"},
-     "names=0 tree=1 split=0 all=1 ifaces=0 tab=0 log=0 import=0 style=0 nodes=0 out= "
-     "titles= repl= V=0 v=0 i=0 threshold=0"},
-    {{"-M=1"},
-     "names=0 tree=1 split=0 all=1 ifaces=0 tab=0 log=0 import=1 style=0 nodes=0 out= "
-     "titles= repl= V=0 v=0 i=0 threshold=0"},
-    {{"-M=2", "-M="},
-     "names=0 tree=1 split=0 all=1 ifaces=0 tab=0 log=0 import=0 style=0 "
-     "nodes=0 out= titles= repl= V=0 v=0 i=0 threshold=0"},
-    {{"-l", "+l"},
-     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=2 import=-1 style=0 nodes=0 "
-     "out= titles= repl= V=0 v=0 i=0 threshold=2"},
-    {{"-l=3", "-l"},
-     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=4 import=-1 style=0 "
-     "nodes=0 out= titles= repl= V=0 v=0 i=0 threshold=4"},
-    {{"-l=-1"},
-     "names=0 tree=1 split=0 all=0 ifaces=0 tab=0 log=-1 import=-1 style=0 nodes=0 "
-     "out= titles= repl= V=0 v=0 i=0 threshold=-1"},
-    {{"-l=5", "-l=0"}, kDefaults},
+    {{"-N10"}, ""},
+    {{"-N=7", "-N=", "-N"}, "nodes=7"},
+    {{"-N= 42abc"}, "nodes=42"},
+    {{"-N=7", "-N=abc"}, ""},
+    {{"-Nx99999999999"}, "nodes=2147483647"},
+    {{"-O=out"}, "out=out"},
+    {{"-Oxout", "-O=", "-O"}, "out=out"},
+    {{"-L=One", "-L=", "+L=Two"}, "titles=One;Two;"},
+    {{"-0=x1,foo1", "-0=x2,foo=2"}, "repl=x1,foo1;x2,foo=2;"},
+    {{"-V=*Test*", "-V=", "-v=A*", "-v=B", "+i=C"}, "V=1 v=2 i=1"},
+    {{"-M"}, "all=1 import=0"},
+    {{"-M=1"}, "all=1 import=1"},
+    {{"-M=2", "-M="}, "all=1 import=0"},
+    {{"-l", "+l"}, "threshold=2"},
+    {{"-l=3", "-l"}, "threshold=4"},
+    {{"-l=-1"}, "threshold=-1"},
+    {{"-l=5", "-l=0"}, ""},
     // Letters outside the table, a bare sign and a doubled dash change nothing.
-    {{"-q", "-", "+", "-?", "-W=1", "--", "-P"}, kDefaults},
+    {{"-q", "-", "+", "-?", "-W=1", "--", "-P"}, ""},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, Switches, testing::ValuesIn(kSwitchCases));
@@ -188,7 +163,7 @@ TEST_F(Switches, InvalidPatternIsAnErrorThatStopsTheRun) {
     EXPECT_EQ(std::string("\x1b[01;31m Error Invalid pattern ") + (argument + 3) + "\x1b[00m \n",
               messages.str());
   }
-  EXPECT_EQ(kDefaults, snapshot(context));
+  EXPECT_EQ("", changes(context));
 }
 
 TEST(ParseNumber, ReadsLikeStrtolWithThirtyTwoBits) {
@@ -260,6 +235,7 @@ TEST_F(RunTest, StatusIsTheRecordCountCappedAt255) {
 }
 
 TEST_F(RunTest, PathSeesOnlyTheOptionsBeforeIt) {
+  if (kWindowsBuild) GTEST_SKIP() << "POSIX expectations";
   dir.write("a/FooTest.java", "public class FooTest {}\n");
   dir.write("b/BarTest.java", "public class BarTest {}\n");
   // -V, -v and -l act on the paths after them; the others at publishing.
@@ -301,6 +277,7 @@ TEST_F(RunTest, InvalidPatternEndsTheRunBeforeLaterArguments) {
 }
 
 TEST_F(RunTest, NegativeLevelShowsEveryWarning) {
+  if (kWindowsBuild) GTEST_SKIP() << "POSIX expectations";
   dir.write("A.java", "public class A {}\n");
   dir.write("d/A.java", "public class A {}\n");
   RunResult result = run("-t -l=-1 A.java d");
@@ -338,6 +315,7 @@ TEST_F(RunTest, LostStandardOutputIsAnError) {
 // Dumps go to standard output and warnings to standard error; on one pipe
 // they must arrive in the order the run made them.
 TEST_F(RunTest, DumpsAndWarningsKeepCallOrderOnOnePipe) {
+  if (kWindowsBuild) GTEST_SKIP() << "POSIX expectations";
   dir.write("A.java", "class A {}\nclass A {}\n");
   std::string both = dir.path() + "/both.txt";
   std::string command =

@@ -26,6 +26,7 @@ TEST(DotNameTest, WritesEveryDotAsALineBreak) {
 }
 
 TEST(CleanGraphNameTest, KeepsTheDirectoryPartAndJoinsWildRuns) {
+  if (kWindowsBuild) GTEST_SKIP() << "POSIX expectations";
   struct Case {
     const char* title;
     const char* expected;
@@ -46,11 +47,11 @@ TEST(CleanGraphNameTest, KeepsTheDirectoryPartAndJoinsWildRuns) {
 class AnimalsTest : public VizTest {
  protected:
   void SetUp() override {
-    add("Animal");
-    extend(add("Cat"), "Animal");
-    ClassInfo* dog = add("Dog");
-    extend(dog, "Animal");
-    implement(dog, "Pet");
+    build.declare("Animal");
+    build.extend(build.declare("Cat"), "Animal");
+    ClassInfo* dog = build.declare("Dog");
+    build.extend(dog, "Animal");
+    build.implement(dog, "Pet");
   }
 };
 
@@ -70,11 +71,11 @@ TEST_F(AnimalsTest, WorkedExampleIsWrittenExactly) {
 
 TEST_F(AnimalsTest, CountsNodesWrittenAndEstimatesTreeSize) {
   PublishViz viz(context.classes, context.options, context.output);
-  EXPECT_EQ(viz.writeGraphNode(*find("Animal")), 5u);
-  EXPECT_EQ(viz.writeGraphNode(*find("Pet")), 1u);
-  EXPECT_EQ(viz.treeSize(*find("Animal")), 3u);
-  EXPECT_EQ(viz.treeSize(*find("Pet")), 0u);
-  EXPECT_EQ(viz.writeInterfaceEdges(*find("Dog")), 1u);
+  EXPECT_EQ(viz.writeGraphNode(*build.find("Animal")), 5u);
+  EXPECT_EQ(viz.writeGraphNode(*build.find("Pet")), 1u);
+  EXPECT_EQ(viz.treeSize(*build.find("Animal")), 3u);
+  EXPECT_EQ(viz.treeSize(*build.find("Pet")), 0u);
+  EXPECT_EQ(viz.writeInterfaceEdges(*build.find("Dog")), 1u);
   viz.graphName = viz.graphLabel = "Counts";
   std::string lines = out.captured();
   out.clearCaptured();
@@ -84,8 +85,8 @@ TEST_F(AnimalsTest, CountsNodesWrittenAndEstimatesTreeSize) {
 }
 
 TEST_F(AnimalsTest, InclusionSwitchesLeaveTheGraphAlone) {
-  add("Hidden", "");
-  extend(find("Hidden"), "Animal");
+  build.declare("Hidden", "");
+  build.extend(build.find("Hidden"), "Animal");
   std::string plain = graph();
   out.clearCaptured();
   context.options.includeNonPublic = true;
@@ -113,10 +114,11 @@ TEST_F(VizTest, HeaderEscapesBackslashes) {
 }
 
 TEST_F(VizTest, NestedClassImplementingDottedInterfaceIsOneNode) {
-  add("Outer");
-  ClassInfo* inner = add("Outer.Inner", "public static");
-  extend(inner, "Outer");
-  implement(inner, "java.io.Serializable");
+  if (kWindowsBuild) GTEST_SKIP() << "POSIX expectations";
+  build.declare("Outer");
+  ClassInfo* inner = build.declare("Outer.Inner", "public static");
+  build.extend(inner, "Outer");
+  build.implement(inner, "java.io.Serializable");
   std::string text = graph();
   EXPECT_NE(text.find("\"java\\nio\\nSerializable\" -> \"Outer\\nInner\" [color=red"),
             std::string::npos)
@@ -130,9 +132,9 @@ TEST_F(VizTest, NestedClassImplementingDottedInterfaceIsOneNode) {
 }
 
 TEST_F(VizTest, AbstractParentRepeatsItsColourBeforeEveryEdge) {
-  add("Shape", "public abstract");
-  extend(add("Circle"), "Shape");
-  extend(add("Square"), "Shape");
+  build.declare("Shape", "public abstract");
+  build.extend(build.declare("Circle"), "Shape");
+  build.extend(build.declare("Square"), "Shape");
   EXPECT_EQ(graph(), kHeader +
                          "\"Shape\"  [fillcolor=chartreuse] \n"
                          "\"Shape\" -> \"Circle\"\n"
@@ -144,9 +146,9 @@ TEST_F(VizTest, AbstractParentRepeatsItsColourBeforeEveryEdge) {
 }
 
 TEST_F(VizTest, NonPublicLeafIsRedTwiceAndNonPublicParentOnce) {
-  add("Base");
-  extend(add("Middle", "abstract"), "Base");
-  extend(add("Leaf", "final"), "Middle");
+  build.declare("Base");
+  build.extend(build.declare("Middle", "abstract"), "Base");
+  build.extend(build.declare("Leaf", "final"), "Middle");
   EXPECT_EQ(graph(), kHeader +
                          "\"Base\"  [fillcolor=cyan4]\n"
                          "\"Middle\"  [color=red] \n"
@@ -160,8 +162,8 @@ TEST_F(VizTest, NonPublicLeafIsRedTwiceAndNonPublicParentOnce) {
 }
 
 TEST_F(VizTest, PlaceholderRootIsRedOnlyWithoutChildren) {
-  extend(add("Widget"), "Component");
-  add("Lonely", "");
+  build.extend(build.declare("Widget"), "Component");
+  build.declare("Lonely", "");
   EXPECT_EQ(graph(), kHeader +
                          "\"Component\"  [fillcolor=cyan4]\n"
                          "\"Component\" -> \"Widget\"\n"
@@ -172,43 +174,43 @@ TEST_F(VizTest, PlaceholderRootIsRedOnlyWithoutChildren) {
 }
 
 TEST_F(VizTest, SharedInterfaceGetsItsBoxOncePerImplementer) {
-  add("Base");
-  ClassInfo* first = add("First");
-  ClassInfo* second = add("Second");
-  extend(first, "Base");
-  extend(second, "Base");
-  implement(first, "Runnable");
-  implement(second, "Runnable");
+  build.declare("Base");
+  ClassInfo* first = build.declare("First");
+  ClassInfo* second = build.declare("Second");
+  build.extend(first, "Base");
+  build.extend(second, "Base");
+  build.implement(first, "Runnable");
+  build.implement(second, "Runnable");
   std::string text = graph();
   EXPECT_EQ(occurrences(text, "\"Runnable\"  [style=filled, fillcolor=yellow] \n"), 2u) << text;
 }
 
 TEST_F(VizTest, ClassWithTwoParentsIsWrittenUnderEach) {
-  add("Left");
-  add("Right");
-  ClassInfo* both = add("Both");
-  extend(both, "Left");
-  extend(both, "Right");
-  extend(add("Below"), "Both");
+  build.declare("Left");
+  build.declare("Right");
+  ClassInfo* both = build.declare("Both");
+  build.extend(both, "Left");
+  build.extend(both, "Right");
+  build.extend(build.declare("Below"), "Both");
   std::string text = graph();
   EXPECT_EQ(occurrences(text, "\"Both\" -> \"Below\"\n"), 2u) << text;
   PublishViz viz(context.classes, context.options, context.output);
-  EXPECT_EQ(viz.treeSize(*find("Left")), 2u);
+  EXPECT_EQ(viz.treeSize(*build.find("Left")), 2u);
 }
 
 TEST_F(VizTest, EveryRecordWithAParentWritesNoGraph) {
-  extend(add("First"), "Second");
-  extend(add("Second"), "First");
+  build.extend(build.declare("First"), "Second");
+  build.extend(build.declare("Second"), "First");
   EXPECT_EQ(graph(), "");
 }
 
 // Regression: a loop of parent links below a root made both descents endless.
 TEST_F(VizTest, CycleBelowARootWritesTheBackEdgeOnce) {
-  add("Root");
-  ClassInfo* loopStart = add("LoopStart");
-  extend(loopStart, "Root");
-  extend(add("LoopEnd"), "LoopStart");
-  extend(loopStart, "LoopEnd");
+  build.declare("Root");
+  ClassInfo* loopStart = build.declare("LoopStart");
+  build.extend(loopStart, "Root");
+  build.extend(build.declare("LoopEnd"), "LoopStart");
+  build.extend(loopStart, "LoopEnd");
   EXPECT_EQ(graph(), kHeader +
                          "\"Root\"  [fillcolor=cyan4]\n"
                          "\"Root\" -> \"LoopStart\"\n"
@@ -218,21 +220,21 @@ TEST_F(VizTest, CycleBelowARootWritesTheBackEdgeOnce) {
                          "\"LoopEnd\" -> \"LoopStart\"\n"
                          "}\n");
   PublishViz viz(context.classes, context.options, context.output);
-  EXPECT_EQ(viz.treeSize(*find("Root")), 3u);
+  EXPECT_EQ(viz.treeSize(*build.find("Root")), 3u);
   // Asked again, the size must not come from a value the cut made.
-  EXPECT_EQ(viz.treeSize(*find("LoopEnd")), 2u);
-  EXPECT_EQ(viz.treeSize(*find("Root")), 3u);
+  EXPECT_EQ(viz.treeSize(*build.find("LoopEnd")), 2u);
+  EXPECT_EQ(viz.treeSize(*build.find("Root")), 3u);
 }
 
 TEST_F(VizTest, ClassListingItselfAsParentEndsBelowARoot) {
-  add("Root");
-  ClassInfo* self = add("Self");
-  extend(self, "Root");
-  extend(self, "Self");
+  build.declare("Root");
+  ClassInfo* self = build.declare("Self");
+  build.extend(self, "Root");
+  build.extend(self, "Self");
   std::string text = graph();
   EXPECT_EQ(occurrences(text, "\"Self\" -> \"Self\"\n"), 1u) << text;
   PublishViz viz(context.classes, context.options, context.output);
-  EXPECT_EQ(viz.writeGraphNode(*find("Root")), 2u);
+  EXPECT_EQ(viz.writeGraphNode(*build.find("Root")), 2u);
 }
 
 // Regression: a recursive descent overflowed the stack on a deep chain.
@@ -240,10 +242,10 @@ TEST_F(VizTest, DeepChainNeedsNoDeepRecursion) {
   const int depth = 30000;
   chain("Deep", depth);
   PublishViz viz(context.classes, context.options, context.output);
-  EXPECT_EQ(viz.treeSize(*find("Deep")), static_cast<uint64_t>(depth - 1));
+  EXPECT_EQ(viz.treeSize(*build.find("Deep")), static_cast<uint64_t>(depth - 1));
   viz.graphName = viz.graphLabel = "Deep";
   viz.writeGraphHeader();
-  EXPECT_EQ(viz.writeGraphNode(*find("Deep")), static_cast<uint64_t>(depth));
+  EXPECT_EQ(viz.writeGraphNode(*build.find("Deep")), static_cast<uint64_t>(depth));
   renderSvg(out.captured() + "}\n", "osage");
 }
 
@@ -251,18 +253,18 @@ TEST_F(VizTest, DeepChainNeedsNoDeepRecursion) {
 // estimate took exponential time and wrapped around.
 TEST_F(VizTest, TreeSizeOfSharedLaddersSaturates) {
   const int levels = 80;
-  add("L0a");
-  add("L0b");
+  build.declare("L0a");
+  build.declare("L0b");
   for (int level = 1; level < levels; ++level) {
     for (const char* side : {"a", "b"}) {
-      ClassInfo* rung = add("L" + std::to_string(level) + side);
-      extend(rung, "L" + std::to_string(level - 1) + "a");
-      extend(rung, "L" + std::to_string(level - 1) + "b");
+      ClassInfo* rung = build.declare("L" + std::to_string(level) + side);
+      build.extend(rung, "L" + std::to_string(level - 1) + "a");
+      build.extend(rung, "L" + std::to_string(level - 1) + "b");
     }
   }
   PublishViz viz(context.classes, context.options, context.output);
-  EXPECT_EQ(viz.treeSize(*find("L77a")), 2u * (1 + 2 * (1 + 0)));
-  EXPECT_EQ(viz.treeSize(*find("L0a")), std::numeric_limits<uint64_t>::max());
+  EXPECT_EQ(viz.treeSize(*build.find("L77a")), 2u * (1 + 2 * (1 + 0)));
+  EXPECT_EQ(viz.treeSize(*build.find("L0a")), std::numeric_limits<uint64_t>::max());
 }
 
 }  // namespace

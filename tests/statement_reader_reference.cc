@@ -5,6 +5,9 @@
 
 namespace {
 
+/// Where the scanner stands within one statement.
+enum class ReferenceState { Code, CharLiteral, StringLiteral, BlockComment, Complete };
+
 bool isTerminator(char c) { return c == ';' || c == '{' || c == '}'; }
 
 /// Scans a block comment from `i`; returns the index of the "/" that closes
@@ -17,24 +20,25 @@ size_t scanComment(std::string_view line, size_t i) {
   return n;
 }
 
-size_t scanLine(std::string& statement, std::string_view line, size_t start, ScanState& state) {
+size_t scanLine(std::string& statement, std::string_view line, size_t start,
+                ReferenceState& state) {
   size_t n = line.size();
   size_t i = start;
 
-  if (state == ScanState::StringLiteral || state == ScanState::CharLiteral) {
-    char quote = state == ScanState::StringLiteral ? '"' : '\'';
+  if (state == ReferenceState::StringLiteral || state == ReferenceState::CharLiteral) {
+    char quote = state == ReferenceState::StringLiteral ? '"' : '\'';
     bool closedOnLast = false;
     size_t end = scanLiteral(line, i, quote, closedOnLast);
     if (end < n) {
-      state = ScanState::Code;
+      state = ReferenceState::Code;
       return end;
     }
     if (!closedOnLast) return n;
-    state = ScanState::Code;
+    state = ReferenceState::Code;
     i = n - 1;
-  } else if (state == ScanState::BlockComment) {
+  } else if (state == ReferenceState::BlockComment) {
     size_t end = scanComment(line, i);
-    if (end < n) state = ScanState::Code;
+    if (end < n) state = ReferenceState::Code;
     return end;
   }
 
@@ -49,7 +53,7 @@ size_t scanLine(std::string& statement, std::string_view line, size_t start, Sca
         continue;
       }
       if (!closedOnLast) {
-        state = c == '"' ? ScanState::StringLiteral : ScanState::CharLiteral;
+        state = c == '"' ? ReferenceState::StringLiteral : ReferenceState::CharLiteral;
         return n;
       }
       i = n - 1;
@@ -60,14 +64,14 @@ size_t scanLine(std::string& statement, std::string_view line, size_t start, Sca
       if (following == '*') {
         size_t end = scanComment(line, i + 2);
         if (end >= n) {
-          state = ScanState::BlockComment;
+          state = ReferenceState::BlockComment;
           return n;
         }
         i = end + 1;
         continue;
       }
       if (following == '/') {
-        state = ScanState::Code;
+        state = ReferenceState::Code;
         return n;
       }
       // The character after a "/" is copied without being looked at.
@@ -78,7 +82,7 @@ size_t scanLine(std::string& statement, std::string_view line, size_t start, Sca
     }
     statement += c;
     if (isTerminator(c)) {
-      state = ScanState::Complete;
+      state = ReferenceState::Complete;
       return i;
     }
     ++i;
@@ -90,7 +94,7 @@ size_t scanLine(std::string& statement, std::string_view line, size_t start, Sca
   if (i + 1 == n) {
     char c = line[i];
     statement += c;
-    if (isTerminator(c)) state = ScanState::Complete;
+    if (isTerminator(c)) state = ReferenceState::Complete;
   }
   return n;
 }
@@ -99,17 +103,17 @@ size_t scanLine(std::string& statement, std::string_view line, size_t start, Sca
 
 bool referenceReadStatement(SourceStream& input, std::string& statement, std::string_view& line) {
   statement.clear();
-  ScanState state = ScanState::Code;
+  ReferenceState state = ReferenceState::Code;
   for (;;) {
     if (line.empty() && !input.readLine(line)) return false;
     size_t index = line.size();
     if (!line.empty()) {
       index = scanLine(statement, line, 0, state);
-      while (state != ScanState::Complete && index + 1 < line.size()) {
+      while (state != ReferenceState::Complete && index + 1 < line.size()) {
         index = scanLine(statement, line, index + 1, state);
       }
     }
-    if (state == ScanState::Complete) {
+    if (state == ReferenceState::Complete) {
       line.remove_prefix(index + 1 < line.size() ? index + 1 : line.size());
       collapseSpaces(statement);
       return true;

@@ -57,7 +57,7 @@ std::map<std::string, Documented> readmeSwitches() {
 
 /// The tagged paragraphs of the manual page's OPTIONS section by switch.
 std::map<std::string, Documented> manualSwitches() {
-  std::istringstream page(readFile(KINTREE_SOURCE_DIR "/doc/kintree.1"));
+  std::istringstream page(readFile(KINTREE_SOURCE_DIR "/doc/kintree.1.in"));
   std::map<std::string, Documented> found;
   std::string line;
   bool inOptions = false;

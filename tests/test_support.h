@@ -4,6 +4,17 @@
 #include <string>
 #include <vector>
 
+/// True in the Windows build, where a test that holds POSIX expectations
+/// (paths with "/", UTF-8 glyphs, split files with bare line feeds), needs
+/// GraphViz on the build machine or takes minutes under the emulator skips
+/// itself with GTEST_SKIP(); its Windows counterparts are the
+/// *_windows_test.cc files and golden-windows.
+#ifdef _WIN32
+inline constexpr bool kWindowsBuild = true;
+#else
+inline constexpr bool kWindowsBuild = false;
+#endif
+
 /// A fresh, empty directory for one test, removed with the object.
 class TempDir {
  public:

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/scan_context.h"
+#include "class_list_builder.h"
 #include "platform/output.h"
 #include "publish/publish_viz.h"
 #include "test_support.h"
@@ -25,27 +26,13 @@ inline const std::string kHeader =
 /// A class list built in memory and a context that writes to memory.
 class VizTest : public ::testing::Test {
  protected:
-  ClassInfo* add(const std::string& name, const std::string& modifiers = "public",
-                 const std::string& kind = "class") {
-    return context.classes.addClass(kind, name, modifiers, "/src/app/X.java", "app", true);
-  }
-  void extend(ClassInfo* child, const std::string& parent) {
-    context.classes.linkParent(child, parent, "/src/app/X.java", "app");
-  }
-  void implement(ClassInfo* record, const std::string& name) {
-    record->interfaces.insert(
-        context.classes.addClass("interface", name, "", "/src/app/X.java", "app", false));
-  }
-  ClassInfo* find(const std::string& name) {
-    return context.classes.records().find(name)->second.get();
-  }
   /// A chain of `length` classes under the public root `root`.
   void chain(const std::string& root, int length) {
     std::string previous = root;
-    add(root);
+    build.declare(root);
     for (int i = 1; i < length; ++i) {
       std::string name = root + std::to_string(i);
-      extend(add(name), previous);
+      build.extend(build.declare(name), previous);
       previous = name;
     }
   }
@@ -60,6 +47,7 @@ class VizTest : public ::testing::Test {
 
   Output out;
   ScanContext context{out};
+  ClassListBuilder build{context.classes};
 };
 
 #endif  // KINTREE_TESTS_VIZ_TEST_H_

@@ -8,12 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "app/scan_context.h"
 #include "base/log.h"
 #include "base/patterns.h"
-#include "base/replace.h"
-#include "platform/directory_lister.h"
-#include "platform/file_system.h"
+#include "model/class_list.h"
+#include "parse/parse_file.h"
 #include "platform/output.h"
 #include "scan/walk_path.h"
 #include "test_support.h"
@@ -24,7 +22,7 @@ namespace {
 
 class WalkPathTest : public testing::Test {
  protected:
-  WalkPathTest() : context(out) {
+  WalkPathTest() {
     Log::destination = &messages;
     Log::threshold = 0;
   }
@@ -39,15 +37,20 @@ class WalkPathTest : public testing::Test {
     return dir.write(relative, "class " + name + " {}\n");
   }
   void ignoreFiles(const char* wildcard) {
-    context.options.ignoreFilePatterns.push_back(*compileWildcard(wildcard));
+    ignoreFilePatterns.push_back(*compileWildcard(wildcard));
   }
-  int walk(const std::string& relative) { return context.walk(dir.path() + "/" + relative); }
+  /// Walks the path and parses what it selects, as the run driver does.
+  int walk(const std::string& relative) {
+    return walkPath(dir.path() + "/" + relative, ignoreFilePatterns, [&](const std::string& path) {
+      parseFile(path, classes, ParseSettings(), buffer, out);
+    });
+  }
 
   /// The files parsed so far, relative to the test directory, in the order
   /// they were parsed.
   std::vector<std::string> parsed() const {
     std::vector<const ClassInfo*> records;
-    for (const auto& entry : context.classes.records()) records.push_back(entry.second.get());
+    for (const auto& entry : classes.records()) records.push_back(entry.second.get());
     std::sort(records.begin(), records.end(),
               [](const ClassInfo* a, const ClassInfo* b) { return a->sequence < b->sequence; });
     std::vector<std::string> files;
@@ -57,7 +60,9 @@ class WalkPathTest : public testing::Test {
 
   TempDir dir;
   Output out;
-  ScanContext context;
+  ClassList classes;
+  std::vector<std::regex> ignoreFilePatterns;
+  std::string buffer;
   std::ostringstream messages;
   int next = 0;
 };
@@ -86,7 +91,7 @@ TEST_P(Extension, DecidesWhatIsParsedWithoutAMessage) {
   Log::threshold = 9;
   source(GetParam().file);
   EXPECT_EQ(GetParam().parsed ? 1 : 0, walk(""));
-  EXPECT_EQ(GetParam().parsed ? 1u : 0u, context.classes.size());
+  EXPECT_EQ(GetParam().parsed ? 1u : 0u, classes.size());
   EXPECT_EQ("", messages.str());
 }
 
@@ -123,7 +128,7 @@ TEST_F(WalkPathTest, ArgumentFormsListWhatTheyName) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.argument);
-    context.classes.release();
+    classes.release();
     EXPECT_EQ(c.count, walk(c.argument));
     EXPECT_EQ(c.files, parsed());
   }
@@ -188,7 +193,7 @@ TEST_F(WalkPathTest, IgnoredFileWarnsAtLevelTwoOnly) {
   EXPECT_EQ("\x1b[01;35m Warning Ignoring file:" + test + "\x1b[00m \n" +
                 "\x1b[01;35m Warning Ignoring file:" + readme + "\x1b[00m \n",
             messages.str());
-  EXPECT_EQ(0u, context.classes.size());
+  EXPECT_EQ(0u, classes.size());
 }
 
 TEST_F(WalkPathTest, EntriesThatAreNoRegularFilesAreInvalid) {
@@ -229,119 +234,6 @@ TEST_F(WalkPathTest, LinkToASiblingDirectoryIsEntered) {
   EXPECT_EQ("\x1b[01;32m Warning Duplicate class=C0\n File " + dir.path() +
                 "/top/b/X.java\n  and " + dir.path() + "/top/a/X.java\x1b[00m \n",
             messages.str());
-}
-
-// Entry paths are entryDir + "/" + name: a directory keeps the argument as
-// typed, anything else is resolved and cut at its last separator.
-TEST(DirectoryListerTest, EntryDirAndNamesForEachArgumentForm) {
-  TempDir dir;
-  dir.write("src/B.java", "");
-  dir.write("src/A.java", "");
-  fs::create_directories(dir.path() + "/src/sub");
-  struct Case {
-    std::string argument;
-    std::string entryDir;
-    std::vector<std::string> names;  // with "/" after directories
-  } cases[] = {
-      {dir.path() + "/src", dir.path() + "/src", {"A.java", "B.java", "sub/"}},
-      {dir.path() + "/src/", dir.path() + "/src/", {"A.java", "B.java", "sub/"}},
-      {dir.path() + "/src/B.java", dir.path() + "/src", {"B.java"}},
-      {dir.path() + "/src/../src/*.java", dir.path() + "/src", {"A.java", "B.java"}},
-      {dir.path() + "/src/s?b", dir.path() + "/src", {"sub/"}},
-      {dir.path() + "/src/sub", dir.path() + "/src/sub", {}},
-      {dir.path() + "/src/none", dir.path() + "/src", {}},
-      {"/", "/", {}},  // only the form is checked here, not the entries
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.argument);
-    DirectoryLister lister(c.argument);
-    std::vector<std::string> names;
-    for (bool more = lister.first(); more; more = lister.next()) {
-      names.push_back(lister.name() + (lister.isDirectory() ? "/" : ""));
-    }
-    EXPECT_EQ(c.entryDir, lister.entryDir);
-    if (c.argument != "/") {
-      EXPECT_EQ(c.names, names);
-    }
-  }
-  DirectoryLister empty("");
-  empty.first();
-  EXPECT_EQ(".", empty.entryDir);
-}
-
-TEST(MatchesWildcard, StarAndQuestionMark) {
-  struct Case {
-    const char* name;
-    const char* pattern;
-    bool matches;
-  } cases[] = {
-      {"abc", "a*c", true},     {"abc", "a?c", true},
-      {"ac", "a?c", false},     {"", "*", true},
-      {"x", "", false},         {"", "", true},
-      {"aXbXc", "*X*X*", true}, {"abcabd", "*abd", true},
-      {"abcab", "*abd", false}, {"A.java", "a.java", false},
-      {".hidden", "*", true},   {"a.b", "a?b", true},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(c.matches, matchesWildcard(c.name, c.pattern)) << c.name << " ~ " << c.pattern;
-  }
-}
-
-TEST(CompileWildcard, StarBecomesDotStarAndTheRestIsRegex) {
-  struct Case {
-    const char* wildcard;
-    const char* text;
-    bool matches;
-  } cases[] = {
-      {"*Test*", "/src/FooTest.java", true},
-      {"Test", "FooTest", false},
-      {"[Tt]est[0-9]", "test4", true},
-      {"[Tt]est[0-9]", "Test", false},
-      {"a.c", "abc", true},
-      {"ab?", "a", true},
-      {"*", "", true},
-      {"x+", "xxx", true},
-      {"^A$", "A", true},
-  };
-  for (const Case& c : cases) {
-    std::optional<std::regex> pattern = compileWildcard(c.wildcard);
-    ASSERT_TRUE(pattern.has_value()) << c.wildcard;
-    EXPECT_EQ(c.matches, matchesAny(c.text, {*pattern})) << c.wildcard << " ~ " << c.text;
-  }
-  for (const char* invalid : {"[", "(", "a**{", "\\"}) {
-    EXPECT_FALSE(compileWildcard(invalid).has_value()) << invalid;
-  }
-  EXPECT_FALSE(matchesAny("anything", {}));
-}
-
-TEST(ReplaceAll, ReplacesLeftToRightWithoutRescanning) {
-  struct Case {
-    const char* text;
-    const char* find;
-    const char* replacement;
-    const char* result;
-  } cases[] = {
-      {"a*b*", "*", ".*", "a.*b.*"}, {"aa", "a", "aa", "aaaa"}, {"aaa", "aa", "X", "Xa"},
-      {"abc", "", "X", "abc"},       {"", "a", "b", ""},        {"x, y, z", ", ", ",", "x,y,z"},
-  };
-  for (const Case& c : cases) {
-    std::string text = c.text;
-    EXPECT_EQ(c.result, replaceAll(text, c.find, c.replacement)) << c.text;
-    EXPECT_EQ(c.result, text);
-  }
-}
-
-TEST(FullPath, IsAbsoluteAndLexicallyNormalised) {
-  struct Case {
-    const char* path;
-    const char* full;
-  } cases[] = {
-      {"/a/./b//c/../d", "/a/b/d"}, {"/..", "/"}, {"/", "/"}, {"/a/b/..", "/a"}, {"//x//", "/x"},
-      {"/a/../../b", "/b"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(c.full, fullPath(c.path)) << c.path;
-  EXPECT_EQ(fullPath(fs::current_path().string()) + "/rel", fullPath("rel"));
-  EXPECT_EQ(fullPath(fs::current_path().string()), fullPath(""));
 }
 
 // Relative arguments are resolved against the working directory of the run.
