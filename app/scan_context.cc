@@ -7,6 +7,7 @@
 
 #include "app/usage.h"
 #include "base/log.h"
+#include "model/type_resolver.h"
 #include "parse/parse_file.h"
 #include "platform/output.h"
 #include "publish/publish_text.h"
@@ -59,20 +60,36 @@ int ScanContext::walk(const std::string& path) {
         [](std::string& buffer, FileJob& job, FileScan& scan) {
           scanFile(job.path, job.settings, buffer, scan);
         },
-        [this](FileScan& scan) { mergeFile(scan, classes, output); });
+        [this](FileScan& scan) {
+          if (!scan.settings.resolve) {
+            mergeFile(scan, classes, output);
+            return;
+          }
+          // Names are resolved once every file is read; what the switches
+          // before this path set travels with each file's reading. They
+          // stay as they are until every file of the path is merged.
+          JavaFile& reading = javaFiles.emplace_back(std::move(scan.java));
+          reading.path = scan.path;
+          reading.ignorePatterns = classes.ignorePatterns.size();
+          reading.includePatterns = classes.includePatterns.size();
+          reading.dump = scan.settings.logLevel >= Log::kStatementDump;
+        });
   }
   ParseSettings settings;
   settings.logLevel = static_cast<uint32_t>(Log::threshold);
   settings.importLevel = options.importLevel;
+  settings.resolve = options.resolve && options.importLevel < 0;
   // The walker's own messages come after everything of the files before
   // them, as they would if each file were read when the walk meets it.
   Log::beforeMessage = [this] { work_->finish(); };
-  int count = walkPath(path, options.ignoreFilePatterns, [&](const std::string& file) {
+  int files = walkPath(path, options.ignoreFilePatterns, [&](const std::string& file) {
     work_->add({file, settings});
   });
   work_->finish();
   Log::beforeMessage = nullptr;
-  return count;
+  if (files >= 0) return files;
+  pathMissing = true;
+  return 0;
 }
 
 int ScanContext::run(int argc, char** argv) {
@@ -110,6 +127,10 @@ int ScanContext::run(int argc, char** argv) {
     if (outcome != SwitchOutcome::Go) return outcome == SwitchOutcome::Finish ? 0 : -1;
   }
 
+  if (!javaFiles.empty()) {
+    resolveTypes(javaFiles, classes, output);
+    std::vector<JavaFile>().swap(javaFiles);
+  }
   int count = static_cast<int>(classes.size());
   output.flush();
   Log::plain().stream() << "kintree - Files read:" << filesRead << " classes extracted:" << count;
@@ -120,6 +141,7 @@ int ScanContext::run(int argc, char** argv) {
   }
   output.flush();
   Log::plain();  // the empty line that ends every summarised run
-  // A graph file that could not be written is lost output, not a success.
-  return written ? count : -1;
+  // A graph file that could not be written is lost output, and a path that
+  // named nothing a mistake, not a success.
+  return written && !pathMissing ? count : -1;
 }

@@ -3,9 +3,11 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/switch_table.h"
 #include "model/class_list.h"
+#include "model/java_file.h"
 #include "model/options.h"
 #include "parse/parse_file.h"
 #include "platform/ordered_work.h"
@@ -42,7 +44,10 @@ class ScanContext {
   ClassList classes;
   /// Declared after what it refers to, so it goes first.
   std::unique_ptr<Publish> publisher;
+  bool pathMissing = false;             ///< a path argument named nothing: the run fails
   std::string sourceBuffer;             ///< holds the file being parsed, reused for the next
+  /// With --resolve: every file's reading, in walk order, until the walk ends.
+  std::vector<JavaFile> javaFiles;
   std::string programName = "kintree";  ///< as invoked, for the usage screen
 
   /// Standard output of the run (a memory sink in tests).

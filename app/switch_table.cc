@@ -11,6 +11,9 @@
 #include "base/patterns.h"
 #include "platform/output.h"
 #include "publish/publish_html.h"
+#include "publish/publish_json.h"
+#include "publish/publish_mermaid.h"
+#include "publish/publish_page.h"
 #include "publish/publish_viz.h"
 #include "publish/section_loader.h"
 
@@ -74,6 +77,18 @@ Outcome graphViz(ScanContext& c, const Argument&) {
   install<PublishViz>(c);
   return setStyle(c, GraphViz);
 }
+Outcome json(ScanContext& c, const Argument&) {
+  install<PublishJson>(c);
+  return Outcome::Go;
+}
+Outcome mermaid(ScanContext& c, const Argument&) {
+  install<PublishMermaid>(c);
+  return Outcome::Go;
+}
+Outcome page(ScanContext& c, const Argument&) {
+  install<PublishPage>(c);
+  return Outcome::Go;
+}
 Outcome splitByTree(ScanContext& c, const Argument&) {
   c.options.splitByTree = true;
   return Outcome::Go;
@@ -135,6 +150,10 @@ Outcome threads(ScanContext& c, const Argument& a) {
     return Outcome::Fail;
   }
   c.options.threads = count;
+  return Outcome::Go;
+}
+Outcome resolve(ScanContext& c, const Argument&) {
+  c.options.resolve = true;
   return Outcome::Go;
 }
 Outcome head(ScanContext& c, const Argument& a) { return loadInto(c, a, SectionKind::Head); }
@@ -213,6 +232,16 @@ const std::vector<SwitchRow>& switchTable() {
        "HTML body-end section from a file (after -h, -j or -T)", bodyEnd},
       {'0', nullptr, kNeeded, "find,replace", kAtPublishing,
        "replacement words applied to those sections", replacement},
+      {0, "json", kNone, nullptr, kAtPublishing,
+       "one JSON document of the shown records and their links (schema in "
+       "share/kintree/kintree.schema.json)",
+       json},
+      {0, "mermaid", kNone, nullptr, kAtPublishing,
+       "Mermaid class diagram of the shown records and their links", mermaid},
+      {0, "html", kNone, nullptr, kAtPublishing,
+       "one interactive HTML page, self-contained and offline", page},
+      {0, "resolve", kNone, nullptr, SwitchTime::WholeRun,
+       "read every kind of Java type and link each name to the type it means", resolve},
       {0, "help", kNone, nullptr, kAtOnce, "print this screen to standard output and end the run",
        help},
       {0, "version", kNone, nullptr, kAtOnce,

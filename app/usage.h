@@ -4,9 +4,7 @@
 #include <ostream>
 #include <string>
 
-/// The version shown on the usage screen and by --version; CMake passes it
-/// from the project's version, as it does to the manual page.
-inline constexpr const char* kVersion = KINTREE_VERSION;
+#include "base/version.h"
 
 /// Turns the colour markup into escape sequences in place: "_y_word" (also
 /// _r_, _g_, _p_, _lb_, _w_) colours one word up to a blank or "=", "_Y_"

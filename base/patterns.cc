@@ -1,5 +1,7 @@
 #include "base/patterns.h"
 
+#include <algorithm>
+
 #include "base/char_class.h"
 #include "base/replace.h"
 
@@ -56,9 +58,10 @@ std::optional<std::regex> compileWildcard(std::string text) {
   }
 }
 
-bool matchesAny(std::string_view text, const std::vector<std::regex>& patterns) {
-  for (const std::regex& pattern : patterns) {
-    if (std::regex_match(text.begin(), text.end(), pattern)) return true;
+bool matchesAny(std::string_view text, const std::vector<std::regex>& patterns, size_t count) {
+  count = std::min(count, patterns.size());
+  for (size_t i = 0; i < count; ++i) {
+    if (std::regex_match(text.begin(), text.end(), patterns[i])) return true;
   }
   return false;
 }

@@ -1,6 +1,7 @@
 #ifndef KINTREE_BASE_PATTERNS_H_
 #define KINTREE_BASE_PATTERNS_H_
 
+#include <cstdint>
 #include <optional>
 #include <regex>
 #include <string>
@@ -14,7 +15,9 @@
 /// repetition count of more than 9 digits).
 std::optional<std::regex> compileWildcard(std::string text);
 
-/// True when `text` as a whole matches at least one of `patterns`.
-bool matchesAny(std::string_view text, const std::vector<std::regex>& patterns);
+/// True when `text` as a whole matches at least one of `patterns`, or of
+/// its first `count` patterns.
+bool matchesAny(std::string_view text, const std::vector<std::regex>& patterns,
+                size_t count = SIZE_MAX);
 
 #endif  // KINTREE_BASE_PATTERNS_H_

@@ -2,20 +2,28 @@
 
 #include <stdlib.h>
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <regex>
 #include <sstream>
 #include <unordered_set>
 
 #include "app/scan_context.h"
 #include "base/log.h"
 #include "model/class_list.h"
+#include "model/shown_set.h"
 #include "platform/output.h"
+#include "publish/json_escape.h"
+#include "publish/page_template.h"
 #include "publish/publish_html.h"
+#include "publish/publish_json.h"
+#include "publish/publish_mermaid.h"
+#include "publish/publish_page.h"
 #include "publish/publish_text.h"
 #include "publish/publish_viz.h"
 
@@ -50,6 +58,111 @@ bool treeSizeIsModest(const ClassList& classes) {
   }
   return bits <= 8;
 }
+
+/// A strict reader of one JSON value that only says whether it is one.
+class JsonReader {
+ public:
+  explicit JsonReader(const std::string& text) : text_(text) {}
+
+  bool document() {
+    blanks();
+    if (!value()) return false;
+    blanks();
+    return at_ == text_.size();
+  }
+
+ private:
+  bool value() {
+    if (at_ == text_.size()) return false;
+    switch (text_[at_]) {
+      case '{':
+        return sequence('}', true);
+      case '[':
+        return sequence(']', false);
+      case '"':
+        return string();
+      case 't':
+        return word("true");
+      case 'f':
+        return word("false");
+      case 'n':
+        return word("null");
+      default:
+        return number();
+    }
+  }
+  bool sequence(char close, bool members) {
+    ++at_;
+    blanks();
+    if (take(close)) return true;
+    do {
+      blanks();
+      if (members && !(string() && (blanks(), take(':')) && (blanks(), true))) return false;
+      if (!value()) return false;
+      blanks();
+    } while (take(','));
+    return take(close);
+  }
+  bool string() {
+    if (!take('"')) return false;
+    while (at_ < text_.size()) {
+      unsigned char c = static_cast<unsigned char>(text_[at_]);
+      if (c == '"') return ++at_, true;
+      if (c < 0x20) return false;
+      if (c == '\\') {
+        ++at_;
+        if (at_ == text_.size()) return false;
+        char e = text_[at_++];
+        if (e == 'u') {
+          for (int i = 0; i < 4; ++i, ++at_) {
+            if (at_ == text_.size() || !std::isxdigit(static_cast<unsigned char>(text_[at_])))
+              return false;
+          }
+        } else if (std::string_view("\"\\/bfnrt").find(e) == std::string_view::npos) {
+          return false;
+        }
+        continue;
+      }
+      Utf8Step step = utf8Step(text_, at_);
+      if (!step.wellFormed) return false;
+      at_ += step.length;
+    }
+    return false;
+  }
+  bool number() {
+    take('-');
+    if (take('0')) {
+    } else if (!digits()) {
+      return false;
+    }
+    if (take('.') && !digits()) return false;
+    if ((take('e') || take('E')) && ((take('+') || take('-')), !digits())) return false;
+    return true;
+  }
+  bool digits() {
+    size_t start = at_;
+    while (at_ < text_.size() && text_[at_] >= '0' && text_[at_] <= '9') ++at_;
+    return at_ > start;
+  }
+  bool word(std::string_view expected) {
+    if (text_.compare(at_, expected.size(), expected) != 0) return false;
+    at_ += expected.size();
+    return true;
+  }
+  bool take(char c) {
+    if (at_ == text_.size() || text_[at_] != c) return false;
+    ++at_;
+    return true;
+  }
+  void blanks() {
+    while (at_ < text_.size() &&
+           std::string_view(" \t\n\r").find(text_[at_]) != std::string_view::npos)
+      ++at_;
+  }
+
+  const std::string& text_;
+  size_t at_ = 0;
+};
 
 size_t countOf(const std::string& text, char c) {
   size_t count = 0;
@@ -118,11 +231,49 @@ void checkClassList(const ClassList& classes) {
     checkSet(record->parents, owned);
     checkSet(record->children, owned);
     checkSet(record->interfaces, owned);
+    checkSet(record->permits, owned);
     for (const ClassInfo* parent : record->parents) {
       require(parent->children.contains(record), "a parent does not list its child");
     }
     for (const ClassInfo* child : record->children) {
       require(child->parents.contains(record), "a child does not list its parent");
+    }
+  }
+}
+
+void checkResolved(const ClassList& classes) {
+  std::unordered_set<std::string> placeholders;
+  for (const auto& entry : classes.records()) {
+    const ClassInfo& record = *entry.second;
+    const std::string& qualified = record.qualifiedName;
+    require(!qualified.empty(), "a record without a qualified name");
+    require(record.kind == "class" || record.kind == "interface" || record.kind == "enum" ||
+                record.kind == "record" || record.kind == "annotation",
+            "a record of an unknown kind");
+    if (record.defined) {
+      bool bare = qualified == record.name && record.package == "none";
+      require(bare || qualified == record.package + "." + record.name,
+              "a declaration's qualified name is not package + name");
+      require(record.line > 0, "a declaration without its line");
+    } else {
+      require(record.line == 0, "a placeholder with a declaration line");
+      require(placeholders.insert(qualified).second, "two placeholders of one qualified name");
+      require(qualified.size() >= record.name.size() &&
+                  qualified.compare(qualified.size() - record.name.size(), std::string::npos,
+                                    record.name) == 0,
+              "a placeholder's name is no tail of its qualified name");
+    }
+    auto hasParent = [&record](const char* name) {
+      for (const ClassInfo* parent : record.parents) {
+        if (parent->qualifiedName == name) return true;
+      }
+      return false;
+    };
+    if (record.defined && record.kind == "enum") {
+      require(hasParent("java.lang.Enum"), "an enum not under java.lang.Enum");
+    }
+    if (record.defined && record.kind == "record") {
+      require(hasParent("java.lang.Record"), "a record not under java.lang.Record");
     }
   }
 }
@@ -200,6 +351,16 @@ void publishAll(ScanContext& context) {
   context.options.tabular = false;
   context.options.showNames = false;
 
+  // The interactive page: its settings and its data hold no "<", so each
+  // script element ends where the page's own markup ends it.
+  PublishPage(classes, context.options, out).publish();
+  const std::string& page = out.captured();
+  size_t data = page.find(PageBeforeData);
+  require(page.find('<', PageBeforeView.size()) == data, "source text broke out of the settings");
+  require(page.find('<', data + PageBeforeData.size()) == page.size() - PageAfterData.size(),
+          "source text broke out of the page's data");
+  out.clearCaptured();
+
   // The graph on standard output, then split by tree and by a node budget
   // into the sandbox's output folder.
   context.options.style = GraphViz;
@@ -218,7 +379,53 @@ void publishAll(ScanContext& context) {
   context.options.outPath.clear();
   out.clearCaptured();
   clearOutputFolder();
+
+  for (bool all : {false, true}) {
+    context.options.includeNonPublic = all;
+    context.options.includeInterfaces = all;
+    PublishJson(classes, context.options, out).publish();
+    checkJson(out.captured());
+    out.clearCaptured();
+    ShownSet shown = ShownSet::ofTree(classes, all, all);
+    for (bool byPackage : {false, true}) {
+      checkMermaid(mermaidDiagram(shown, byPackage, context.options.importLevel >= 0));
+    }
+  }
   checkClassList(classes);
+}
+
+void checkJson(const std::string& text) {
+  require(JsonReader(text).document(), "the JSON output does not parse");
+}
+
+void checkMermaid(const std::string& text) {
+  static const std::regex kClass(R"re((?:  |    )class ([A-Za-z0-9_]*_[0-9]+)\["([^"<>&`]*)"\])re");
+  static const std::regex kNamespace(
+      R"re(  namespace [A-Za-z0-9_]+(?:\.[A-Za-z0-9_]+)* \{|  \})re");
+  static const std::regex kStereotype(
+      R"re(  <<(?:interface|enumeration|record|annotation)>> (\S+))re");
+  static const std::regex kEdge(R"re(  (\S+) (?:<\|--|<\|\.\.|\.\.>) (\S+))re");
+  std::istringstream lines(text);
+  std::string line;
+  require(std::getline(lines, line) && line == "classDiagram", "the diagram lost its header");
+  std::unordered_set<std::string> ids;
+  std::smatch match;
+  while (std::getline(lines, line)) {
+    if (std::regex_match(line, match, kClass)) {
+      require(ids.insert(match[1]).second, "two classes share an id");
+      std::string label = match[2];
+      for (size_t i = 0; i < label.size(); i += utf8Step(label, i).length) {
+        require(utf8Step(label, i).wellFormed, "a label holds a byte that is not UTF-8");
+      }
+      require(label.find("%%") == std::string::npos, "a label holds a comment");
+    } else if (std::regex_match(line, match, kStereotype)) {
+      require(ids.count(match[1]) == 1, "a stereotype names no class");
+    } else if (std::regex_match(line, match, kEdge)) {
+      require(ids.count(match[1]) == 1 && ids.count(match[2]) == 1, "an edge names no class");
+    } else {
+      require(std::regex_match(line, kNamespace), "a diagram line of no known form");
+    }
+  }
 }
 
 void clearOutputFolder() {

@@ -27,6 +27,13 @@ void require(bool condition, const char* what);
 /// each other.
 void checkClassList(const ClassList& classes);
 
+/// Checks what the Java-aware reading adds: every record has a qualified
+/// name, a declaration's is its package and nesting name, placeholders
+/// carry no declaration line and no two share a qualified name, kinds are
+/// the five words, and enums and records descend from java.lang.Enum and
+/// java.lang.Record.
+void checkResolved(const ClassList& classes);
+
 /// What a run of the run driver reported.
 struct RunOutcome {
   int status = 0;           ///< the value run() returned
@@ -42,9 +49,20 @@ RunOutcome runCaptured(const std::vector<std::string>& arguments);
 
 /// Publishes `context.classes` through every publisher and style into
 /// memory or the sandbox (text tree in each text style, the name table, the
-/// image tree, dtree and tabular pages, the graph whole and split), then
-/// checks the list again.
+/// image tree, dtree and tabular pages, the graph whole and split, the JSON
+/// document and the Mermaid diagram with and without packages), then checks
+/// the list again.
 void publishAll(ScanContext& context);
+
+/// Aborts unless `text` is one JSON text by RFC 8259 (any value, blanks
+/// around it) whose strings are well-formed UTF-8.
+void checkJson(const std::string& text);
+
+/// Aborts unless `text` is a diagram of the lines the Mermaid publisher
+/// writes, every class id a plain word declared once, every edge between
+/// declared ids and every label free of quotes, markup and bytes that are
+/// not UTF-8.
+void checkMermaid(const std::string& text);
 
 /// Empties the sandbox's "out" folder (files a publisher split output into).
 void clearOutputFolder();

@@ -17,6 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       Output memory;
       ScanContext context(memory);
       context.options.includeNonPublic = true;
+      context.options.importLevel = level;
       ParseSettings settings;
       settings.importLevel = level;
       settings.logLevel = 4;  // the import and class list dumps too

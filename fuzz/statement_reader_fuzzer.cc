@@ -1,5 +1,7 @@
 // Arbitrary bytes through the statement reader: every statement it returns
-// is finished, normalised and made of input bytes, and the reading ends.
+// is finished, normalised and made of input bytes, the reading ends, and
+// the statements and the line of each of their characters are those of the
+// plain reference reader (literals, comments and text blocks alike).
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -8,6 +10,7 @@
 #include "base/char_class.h"
 #include "fuzz/fuzz_support.h"
 #include "parse/statement_reader.h"
+#include "tests/statement_reader_reference.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view text(reinterpret_cast<const char*>(data), size);
@@ -32,5 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     require(collapseSpaces(again) == statement, "collapsing twice changed the statement");
     require(line.size() <= size, "the line buffer grew beyond the input");
   }
+  require(fastStatements(text) == referenceStatements(text),
+          "the reader and the reference reader differ");
   return 0;
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "model/class_set.h"
 
@@ -32,5 +33,11 @@ struct ClassInfo {
   /// Creation order within the run; the identity that ClassSet orders by.
   uint64_t sequence = 0;
 };
+
+/// True for the kinds that every filter and style counts as classes: enums
+/// and records are classes, annotation types are interfaces.
+inline bool isClassKind(std::string_view kind) {
+  return kind == "class" || kind == "enum" || kind == "record";
+}
 
 #endif  // KINTREE_MODEL_CLASS_INFO_H_

@@ -3,9 +3,9 @@
 #include "base/log.h"
 #include "base/patterns.h"
 
-ClassInfo* ClassList::create(std::string_view kind, std::string_view name,
-                             std::string_view modifiers, std::string_view file,
-                             std::string_view package, bool defined) {
+ClassInfo* ClassList::addRecord(std::string_view kind, std::string_view name,
+                                std::string_view modifiers, std::string_view file,
+                                std::string_view package, bool defined) {
   auto record = std::make_unique<ClassInfo>();
   record->kind = kind;
   record->name = name;
@@ -30,7 +30,7 @@ ClassInfo* ClassList::addClass(std::string_view kind, std::string_view name,
   if (!includePatterns.empty() && !matchesAny(name, includePatterns)) return nullptr;
 
   auto range = records_.equal_range(name);
-  if (range.first == range.second) return create(kind, name, modifiers, file, package, defined);
+  if (range.first == range.second) return addRecord(kind, name, modifiers, file, package, defined);
   if (!defined) return range.first->second.get();
 
   // A declaration merges into the first record of its package, or into the
@@ -43,7 +43,7 @@ ClassInfo* ClassList::addClass(std::string_view kind, std::string_view name,
       break;
     }
   }
-  if (!found) return create(kind, name, modifiers, file, package, defined);
+  if (!found) return addRecord(kind, name, modifiers, file, package, defined);
   if (found->defined) {
     Log(Log::kDuplicates).stream()
         << "Duplicate class=" << name << "\n File " << file << "\n  and " << found->file;
@@ -54,6 +54,14 @@ ClassInfo* ClassList::addClass(std::string_view kind, std::string_view name,
   found->file = file;
   found->package = package;
   return found;
+}
+
+bool ClassList::refuses(std::string_view name, size_t ignoreCount, size_t includeCount) const {
+  if (matchesAny(name, ignorePatterns, ignoreCount)) {
+    Log(Log::kIgnoredNames).stream() << "Ignoring class:" << name;
+    return true;
+  }
+  return includeCount != 0 && !matchesAny(name, includePatterns, includeCount);
 }
 
 void ClassList::linkParent(ClassInfo* child, std::string_view parentName, std::string_view file,

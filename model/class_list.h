@@ -24,6 +24,13 @@ class ClassList {
   /// when none exists); no link when the name is refused.
   void linkParent(ClassInfo* child, std::string_view parentName, std::string_view file,
                   std::string_view package);
+  /// The Java-aware reading's entry point: a new record for `name` beside
+  /// any of the same name (no merging, no patterns; see refuses()).
+  ClassInfo* addRecord(std::string_view kind, std::string_view name, std::string_view modifiers,
+                       std::string_view file, std::string_view package, bool defined);
+  /// True when the first `ignoreCount` ignore patterns or, when there are
+  /// any, the first `includeCount` include patterns refuse `name`.
+  bool refuses(std::string_view name, size_t ignoreCount, size_t includeCount) const;
   /// Destroys every record; the pattern sequences stay.
   void release();
 
@@ -37,9 +44,6 @@ class ClassList {
   std::vector<std::regex> includePatterns;  ///< -i, in command-line order
 
  private:
-  ClassInfo* create(std::string_view kind, std::string_view name, std::string_view modifiers,
-                    std::string_view file, std::string_view package, bool defined);
-
   Records records_;
   uint64_t nextSequence_ = 0;
 };

@@ -18,7 +18,7 @@ Inclusion::Inclusion(const ClassList& classes, bool includeNonPublic, bool inclu
       descent_(classes) {}
 
 bool Inclusion::passesOwnTest(const ClassInfo& record) const {
-  if (record.kind != "class") return includeInterfaces_;
+  if (!isClassKind(record.kind)) return includeInterfaces_;
   if (includeNonPublic_) return true;
   return record.modifiers.find("public") != std::string::npos;
 }

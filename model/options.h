@@ -30,6 +30,7 @@ struct Options {
   bool includeInterfaces = false;              ///< -I
   bool tabular = false;                        ///< -T
   int32_t importLevel = -1;                    ///< -M; below 0 declarations are read
+  bool resolve = false;                        ///< --resolve: the Java-aware reading
   std::vector<std::string> titles;             ///< -L
   std::vector<std::string> replacements;       ///< -0
   OutputStyle style = Graphics;                ///< -g, -x, -s, -h, -j, -z

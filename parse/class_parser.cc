@@ -65,6 +65,14 @@ void followBraces(std::string_view statement, std::vector<std::string>& nameStac
   }
 }
 
+/// The index in `original` of the character at `offset` of `original` with
+/// every ", " turned into ",".
+size_t offsetBeforeCommaBlanks(std::string_view original, size_t offset) {
+  size_t at = 0;
+  for (size_t i = 0; i < offset; ++i) at += original.compare(at, 2, ", ") == 0 ? 2 : 1;
+  return at;
+}
+
 }  // namespace
 
 void readClasses(std::string_view source, std::vector<FoundClass>& found) {
@@ -74,28 +82,35 @@ void readClasses(std::string_view source, std::vector<FoundClass>& found) {
   SourceStream input(source);
   std::string_view line;
   std::string statement;
+  std::string normalized;  // a candidate statement after the ", " replacement
   std::string packageName;
   ClassGroups groups;
   while (readStatement(input, statement, line)) {
     // The ", " replacement only drops a blank after a comma: it keeps the
     // last character and makes or breaks no keyword with its blank, so the
-    // cheap tests may run before it and spare it for most statements.
-    bool candidate = mayBePackage(statement) || mayBeHeader(statement);
-    if (candidate) replaceAll(statement, ", ", ",");
-    if (candidate && findPackage(statement, packageName)) {
-      currentPackage = packageName;
-    } else if (candidate && findClassDeclaration(statement, groups)) {
-      FoundClass& declaration = found.emplace_back();
-      declaration.name = nestingPrefix(nameStack) + groups.name;
-      declaration.package = currentPackage;
-      declaration.statement = statement;
-      // The brace that ends the header opens the body of this name, whether
-      // the list takes the record or not.
-      nameStack.push_back(groups.name);
-      declaration.groups = groups;
-    } else {
-      followBraces(statement, nameStack);
+    // cheap tests may run before it and spare it for most statements. It
+    // works on a copy, whose offsets the reader's line marks do not know.
+    if (mayBePackage(statement) || mayBeHeader(statement)) {
+      normalized.assign(statement);
+      replaceAll(normalized, ", ", ",");
+      if (findPackage(normalized, packageName)) {
+        currentPackage = packageName;
+        continue;
+      }
+      if (findClassDeclaration(normalized, groups)) {
+        FoundClass& declaration = found.emplace_back();
+        declaration.name = nestingPrefix(nameStack) + groups.name;
+        declaration.package = currentPackage;
+        declaration.statement = normalized;
+        declaration.line = input.lineOf(offsetBeforeCommaBlanks(statement, groups.kindAt));
+        // The brace that ends the header opens the body of this name,
+        // whether the list takes the record or not.
+        nameStack.push_back(groups.name);
+        declaration.groups = groups;
+        continue;
+      }
     }
+    followBraces(statement, nameStack);
   }
 }
 
@@ -119,6 +134,7 @@ void recordClasses(std::vector<FoundClass>& found, const std::string& path, Clas
     if (!record) continue;
     record->meta = groups.annotation;
     record->generic = groups.generic;
+    record->line = declaration.line;
     if (!groups.extends.empty()) {
       for (const std::string& parent : clauseItems(groups.extends, " extends ")) {
         classes.linkParent(record, parent, path, package);

@@ -2,6 +2,7 @@
 #define KINTREE_PARSE_CLASS_PARSER_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,7 @@ struct FoundClass {
   std::string name;       ///< nesting name: enclosing names and the declared one
   std::string package;    ///< the package in force at the declaration
   std::string statement;  ///< the header statement, for the dump
+  uint32_t line = 0;      ///< line of the kind keyword, 1-based
 };
 
 /// Reads every declaration header of `source` into `found`, in order.

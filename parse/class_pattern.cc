@@ -6,9 +6,14 @@
 #include "base/char_class.h"
 #include "parse/import_pattern.h"
 
+// Names take "$" and every byte from 0x80 up (identifiers in UTF-8); type
+// lists also take wildcards, array brackets, bounds and type annotations.
 const char kClassPattern[] =
-    "([^ ]*? |)([Aa-z][Aa-z ]*|)(class|interface) ([A-Za-z0-9_]+)( *<.*?>+|)"
-    "( extends [A-Za-z0-9_.<>, ]+?|)( implements [A-Za-z0-9_.<>, ]+?|) *[{]";
+    "([^ ]*? |)([Aa-z][Aa-z ]*|)(class|interface) ([A-Za-z0-9_$\\x80-\\xff]+)( *<.*?>+|)"
+    "( extends [A-Za-z0-9_$\\x80-\\xff.<>, ?\\[\\]&@]+?|)"
+    "( implements [A-Za-z0-9_$\\x80-\\xff.<>, ?\\[\\]&@]+?|)"
+    "( permits [A-Za-z0-9_$\\x80-\\xff.<>, ?\\[\\]&@]+?|) *[{]";
+const char kPackagePattern[] = "package ([A-Za-z0-9_.$\\x80-\\xff]+);";
 
 // A backtracking engine tries, for every start, every split of the text
 // between the groups, which is quadratic on long blank-free statements. The
@@ -20,8 +25,9 @@ const char kClassPattern[] =
 //    character that nothing after it accepts;
 //  - g5 ends after a run of ">": inside a run a ">" follows, which nothing
 //    after it accepts, so the first run end from which the rest succeeds wins;
-//  - the rest (g6, g7, blanks, "{") succeeds from a position exactly when the
-//    clause characters from there end at a "{" and the text starts suitably.
+//  - the rest (g6, g7, g8, blanks, "{") succeeds from a position exactly when
+//    the clause characters from there end at a "{" and the text starts
+//    suitably.
 // Tables filled right to left answer "does a match go on from here" in
 // constant time, so every start costs O(1) and the groups are read off the
 // winning positions.
@@ -33,12 +39,16 @@ constexpr std::string_view kClassWord = "class ";
 constexpr std::string_view kInterfaceWord = "interface ";
 constexpr std::string_view kExtends = " extends ";
 constexpr std::string_view kImplements = " implements ";
+constexpr std::string_view kPermits = " permits ";
 
 bool isModifierLetter(char c) { return c == 'A' || isAsciiLower(c); }
 
 bool isClauseCharacter(char c) {
-  return isWordCharacter(c) || c == '.' || c == '<' || c == '>' || c == ',' || c == ' ';
+  return isNameCharacter(c) || c == '.' || c == '<' || c == '>' || c == ',' || c == ' ' ||
+         c == '?' || c == '[' || c == ']' || c == '&' || c == '@';
 }
+
+bool isPackageCharacter(char c) { return isNameCharacter(c) || c == '.'; }
 
 // "." of the ECMAScript grammar stops at these.
 bool isLineTerminator(char c) { return c == '\n' || c == '\r'; }
@@ -53,13 +63,25 @@ class ClassMatcher {
   bool startsWith(size_t at, std::string_view word) const {
     return text_.compare(at, word.size(), word) == 0;
   }
-  /// " implements " at `at` with at least one clause character before `end`.
-  bool implementsAt(size_t at, size_t end) const {
-    return end > at + kImplements.size() && startsWith(at, kImplements);
+  /// `clause` at `at` with at least one clause character after it before `end`.
+  bool clauseAt(std::string_view clause, size_t at, size_t end) const {
+    return end > at + clause.size() && startsWith(at, clause);
   }
-  /// Whether g6, g7, the blanks and "{" match from `at`.
+  /// Whether the clause groups from `group` on (7 for g7 and g8, 8 for g8,
+  /// 9 for none), the blanks and "{" match at `at`, within a run of clause
+  /// characters that ends at a "{" at `end`.
+  bool followMatches(size_t at, size_t end, int group) const {
+    return (group <= 7 && clauseAt(kImplements, at, end)) ||
+           (group <= 8 && clauseAt(kPermits, at, end)) || blankEnd_[at] == end;
+  }
+  /// Whether g6, g7, g8, the blanks and "{" match from `at`.
   bool restMatches(size_t at) const;
-  /// Fills g6 and g7 for a position where restMatches holds.
+  /// Fills the lazy clause group that starts with `keyword`, or empties it
+  /// when the clause is not at `at`; returns where the group ends, the
+  /// first place from which the groups from `next` on match.
+  size_t readClause(std::string_view keyword, size_t at, size_t end, int next,
+                    std::string& group) const;
+  /// Fills g6, g7 and g8 for a position where restMatches holds.
   void readRest(size_t at, ClassGroups& groups) const;
   /// The end of g5 from `nameEnd`: nameEnd itself when g5 is empty; kNone
   /// when no match goes on after the name.
@@ -82,28 +104,26 @@ class ClassMatcher {
 bool ClassMatcher::restMatches(size_t at) const {
   size_t end = clauseEnd_[at];
   if (end >= text_.size() || text_[end] != '{') return false;
-  if (end > at + kExtends.size() && startsWith(at, kExtends)) return true;
-  return implementsAt(at, end) || blankEnd_[at] == end;
+  return clauseAt(kExtends, at, end) || followMatches(at, end, 7);
+}
+
+size_t ClassMatcher::readClause(std::string_view keyword, size_t at, size_t end, int next,
+                                std::string& group) const {
+  group.clear();
+  if (!clauseAt(keyword, at, end)) return at;
+  // The lazy clause stops at the first place where the later clauses or
+  // the closing blanks take over; the "{" at `end` always qualifies.
+  size_t stop = at + keyword.size() + 1;
+  while (!followMatches(stop, end, next)) ++stop;
+  group.assign(text_.substr(at, stop - at));
+  return stop;
 }
 
 void ClassMatcher::readRest(size_t at, ClassGroups& groups) const {
   size_t end = clauseEnd_[at];
-  size_t implementsStart = at;
-  groups.extends.clear();
-  if (end > at + kExtends.size() && startsWith(at, kExtends)) {
-    // The lazy clause stops at the first place where g7 or the closing
-    // blanks take over; the "{" at `end` always qualifies.
-    size_t stop = at + kExtends.size() + 1;
-    while (!implementsAt(stop, end) && blankEnd_[stop] != end) ++stop;
-    groups.extends.assign(text_.substr(at, stop - at));
-    implementsStart = stop;
-  }
-  groups.implements.clear();
-  if (implementsAt(implementsStart, end)) {
-    size_t stop = implementsStart + kImplements.size() + 1;
-    while (blankEnd_[stop] != end) ++stop;
-    groups.implements.assign(text_.substr(implementsStart, stop - implementsStart));
-  }
+  at = readClause(kExtends, at, end, 7, groups.extends);
+  at = readClause(kImplements, at, end, 8, groups.implements);
+  readClause(kPermits, at, end, 9, groups.permits);
 }
 
 size_t ClassMatcher::genericEnd(size_t nameEnd) const {
@@ -140,7 +160,7 @@ void ClassMatcher::fillTables() {
     char c = text_[i];
     blankEnd_[i] = c == ' ' ? blankEnd_[i + 1] : i;
     clauseEnd_[i] = isClauseCharacter(c) ? clauseEnd_[i + 1] : i;
-    nameEnd_[i] = isWordCharacter(c) ? nameEnd_[i + 1] : i;
+    nameEnd_[i] = isNameCharacter(c) ? nameEnd_[i + 1] : i;
     lineEnd_[i] = isLineTerminator(c) ? i : lineEnd_[i + 1];
   }
   // A ">" run ends at i when text[i - 1] is its last ">".
@@ -185,6 +205,7 @@ bool ClassMatcher::match(std::string_view text, ClassGroups& groups) {
     groups.annotation.assign(text_.substr(start, modifiersStart - start));
     groups.modifiers.assign(text_.substr(modifiersStart, keyword - modifiersStart));
     groups.kind.assign(text_[keyword] == 'c' ? "class" : "interface");
+    groups.kindAt = keyword;
     size_t end = nameEnd(keyword);
     size_t nameStart = keyword + groups.kind.size() + 1;
     groups.name.assign(text_.substr(nameStart, end - nameStart));
@@ -221,7 +242,7 @@ bool findClassDeclaration(std::string_view statement, ClassGroups& groups) {
 }
 
 bool findPackage(std::string_view statement, std::string& name) {
-  // The same pattern as in import mode, matched in linear time: a regular
-  // expression engine recurses once per character of a long name.
-  return mayBePackage(statement) && findImportPackage(statement, name);
+  // Matched in linear time as in import mode: a regular expression engine
+  // recurses once per character of a long name.
+  return mayBePackage(statement) && findPackageStatement(statement, isPackageCharacter, name);
 }

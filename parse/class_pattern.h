@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-/// The seven groups of a class or interface declaration header.
+/// The eight groups of a class or interface declaration header.
 struct ClassGroups {
   std::string annotation;  ///< g1: first blank-ended token, or empty
   std::string modifiers;   ///< g2: modifier words
@@ -13,11 +13,15 @@ struct ClassGroups {
   std::string generic;     ///< g5: generic parameters with leading blanks
   std::string extends;     ///< g6: " extends ..." clause
   std::string implements;  ///< g7: " implements ..." clause
+  std::string permits;     ///< g8: " permits ..." clause
+  size_t kindAt = 0;       ///< index of g3 in the text
 };
 
 /// The declaration pattern that matchClassPattern matches, for tests that
 /// check it against a regex engine.
 extern const char kClassPattern[];
+/// The package pattern that findPackage matches.
+extern const char kPackagePattern[];
 
 /// The cheap test that every header statement passes: it ends in "{" and
 /// holds a keyword with its blank.
@@ -37,8 +41,9 @@ bool findClassDeclaration(std::string_view statement, ClassGroups& groups);
 /// ECMAScript search gives, in linear time; false when there is none.
 bool matchClassPattern(std::string_view text, ClassGroups& groups);
 
-/// Searches `statement` for "package NAME;" and stores NAME; false when
-/// none, at once for a statement that fails mayBePackage.
+/// Searches `statement` for "package NAME;" as an ECMAScript search for
+/// kPackagePattern does, and stores NAME; false when none, at once for a
+/// statement that fails mayBePackage.
 bool findPackage(std::string_view statement, std::string& name);
 
 #endif  // KINTREE_PARSE_CLASS_PATTERN_H_

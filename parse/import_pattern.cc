@@ -65,10 +65,14 @@ bool findImport(std::string_view statement, ImportGroups& groups) {
 }
 
 bool findImportPackage(std::string_view statement, std::string& name) {
+  return findPackageStatement(statement, isPackageCharacter, name);
+}
+
+bool findPackageStatement(std::string_view statement, bool (*inName)(char), std::string& name) {
   for (size_t at = statement.find(kPackage); at != std::string_view::npos;
        at = statement.find(kPackage, at + 1)) {
     size_t start = at + kPackage.size();
-    size_t end = runEnd(statement, start, isPackageCharacter);
+    size_t end = runEnd(statement, start, inName);
     if (end > start && isSemicolonAt(statement, end)) {
       name.assign(statement.substr(start, end - start));
       return true;

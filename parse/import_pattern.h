@@ -25,4 +25,9 @@ bool findImport(std::string_view statement, ImportGroups& groups);
 /// there is none.
 bool findImportPackage(std::string_view statement, std::string& name);
 
+/// Searches `statement` for "package NAME;", NAME a run of characters that
+/// `inName` accepts (not the blank or ";"), as an ECMAScript search does, in
+/// linear time; stores NAME, false when there is none.
+bool findPackageStatement(std::string_view statement, bool (*inName)(char), std::string& name);
+
 #endif  // KINTREE_PARSE_IMPORT_PATTERN_H_

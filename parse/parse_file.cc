@@ -2,6 +2,7 @@
 
 #include "parse/class_parser.h"
 #include "parse/import_parser.h"
+#include "parse/java_reader.h"
 #include "platform/file_system.h"
 
 void scanFile(const std::string& path, const ParseSettings& settings, std::string& buffer,
@@ -9,7 +10,10 @@ void scanFile(const std::string& path, const ParseSettings& settings, std::strin
   scan.path = path;
   scan.settings = settings;
   std::string_view source = loadSource(path, buffer);
-  if (settings.importLevel < 0) {
+  if (settings.resolve) {
+    scan.java = JavaFile();
+    readJavaFile(source, scan.java);
+  } else if (settings.importLevel < 0) {
     readClasses(source, scan.classes);
   } else {
     readImports(source, settings.importLevel, scan.imports);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "parse/class_parser.h"
+#include "model/java_file.h"
 #include "parse/import_parser.h"
 
 class ClassList;
@@ -20,6 +21,8 @@ struct ParseSettings {
   /// -M: below 0 declarations are read, else imports shortened by this many
   /// components.
   int32_t importLevel = -1;
+  /// --resolve (without -M): the Java-aware reading into FileScan::java.
+  bool resolve = false;
 };
 
 /// What reading one file found, before the class list takes it; reused
@@ -29,6 +32,7 @@ struct FileScan {
   ParseSettings settings;
   std::vector<FoundClass> classes;   ///< without -M
   std::vector<FoundImport> imports;  ///< with -M
+  JavaFile java;                     ///< with --resolve: read here, resolved after the walk
 };
 
 /// Reads the file `path` through `buffer` as `settings` ask: the half of a

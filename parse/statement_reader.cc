@@ -1,6 +1,8 @@
 #include "parse/statement_reader.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -112,27 +114,74 @@ size_t copyCode(std::string& statement, std::string_view line, size_t i, size_t 
   return i;
 }
 
-}  // namespace
+/// The number of line feeds in [p, end).
+size_t countLineFeeds(const char* p, const char* end) {
+  size_t count = 0;
+#ifdef __SSE2__
+  // Each block adds 1 to the byte lanes that hold a line feed; the lanes
+  // are summed before one of them can wrap.
+  const __m128i lineFeed = _mm_set1_epi8('\n');
+  while (end - p >= 16) {
+    __m128i lanes = _mm_setzero_si128();
+    for (int blocks = 0; blocks < 255 && end - p >= 16; ++blocks, p += 16) {
+      __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+      lanes = _mm_sub_epi8(lanes, _mm_cmpeq_epi8(block, lineFeed));
+    }
+    __m128i sums = _mm_sad_epu8(lanes, _mm_setzero_si128());
+    count += static_cast<size_t>(_mm_cvtsi128_si32(sums)) +
+             static_cast<size_t>(_mm_extract_epi16(sums, 4));
+  }
+#endif
+  for (; p < end; ++p) count += *p == '\n';
+  return count;
+}
 
+/// Scans a literal closed by `quote` from `i`; returns the index of its
+/// closing quote, or the line's length when it stays open. A backslash
+/// takes the character after it along: an escaped quote closes nothing, and
+/// '\\' closes at its second quote. A closing quote that is the line's last
+/// character is left to the last-character rule, which copies it:
+/// `closedOnLast` tells.
 size_t scanLiteral(std::string_view line, size_t i, char quote, bool& closedOnLast) {
   size_t n = line.size();
   closedOnLast = false;
   while (i + 1 < n) {
     if (line[i] == quote) return i;
-    if (line[i] == '\\' && line[i + 1] == quote) {
-      i += 2;
-    } else {
-      ++i;
-    }
+    i += line[i] == '\\' ? 2 : 1;
   }
   if (i == n - 1 && line[i] == quote) closedOnLast = true;
   return n;
 }
 
+/// True when three double quotes start at `line[i]`.
+bool tripleQuoteAt(std::string_view line, size_t i) {
+  return i + 2 < line.size() && line[i] == '"' && line[i + 1] == '"' && line[i + 2] == '"';
+}
+
+/// Scans a text block from `i`; returns the index of the last of the three
+/// quotes that close it, or npos when it stays open past the line. A
+/// backslash takes the character after it along, so \""" leaves two quotes
+/// that do not close it.
+size_t closeTextBlock(std::string_view line, size_t i) {
+  while (i < line.size()) {
+    if (line[i] == '\\') {
+      i += 2;
+    } else if (tripleQuoteAt(line, i)) {
+      return i + 2;
+    } else {
+      ++i;
+    }
+  }
+  return std::string_view::npos;
+}
+
+}  // namespace
+
 SourceStream::SourceStream(std::string_view text) : text_(text) {}
 
 bool SourceStream::readLine(std::string_view& line) {
   if (position_ >= text_.size()) return false;
+  ++lineNumber_;
   size_t end = text_.find('\n', position_);
   if (end == std::string_view::npos) {
     line = text_.substr(position_);
@@ -171,20 +220,49 @@ size_t SourceStream::closeComment(std::string_view& line, size_t from, bool& cro
   if (close + 1 < lineStart + line.size()) return close + 1 - lineStart;
   crossedLines = true;
   size_t start = text_.rfind('\n', close) + 1;  // npos + 1 is 0
+  // The lines between are skipped unread; readLine counts the last one.
+  const char* lineEnd = text_.data() + lineStart + line.size();
+  lineNumber_ += static_cast<uint32_t>(countLineFeeds(lineEnd, text_.data() + start) - 1);
   position_ = start;
   readLine(line);
   return close + 1 - start;
 }
 
+void SourceStream::startStatement() {
+  marks_.clear();
+  marks_.push_back({0, lineNumber_});
+}
+
+void SourceStream::markLine(size_t offset) { marks_.push_back({offset, lineNumber_}); }
+
+uint32_t SourceStream::lineOf(size_t offset) const {
+  // Marks rise in offset; a later mark at the same offset is a later line
+  // that the text at that offset comes from.
+  auto after = std::upper_bound(marks_.begin(), marks_.end(), offset,
+                                [](size_t at, const LineMark& mark) { return at < mark.offset; });
+  return after == marks_.begin() ? 0 : std::prev(after)->line;
+}
+
 bool readStatement(SourceStream& input, std::string& statement, std::string_view& line) {
   statement.clear();
+  input.startStatement();
   ScanState state = ScanState::Code;
   for (;; line = std::string_view(), appendCharacter(statement, ' ')) {
-    if (line.empty() && !input.readLine(line)) return false;
+    if (line.empty()) {
+      if (!input.readLine(line)) return false;
+      input.markLine(statement.size());
+    }
     size_t n = line.size();
     if (n == 0) continue;
     size_t i = 0;
-    if (state != ScanState::Code) {
+    if (state == ScanState::TextBlock) {
+      // A text block left open by the previous line goes on here; nothing
+      // of it is copied, and when its quotes end the line nothing is left.
+      size_t end = closeTextBlock(line, 0);
+      if (end == std::string_view::npos) continue;
+      state = ScanState::Code;
+      i = end + 1;
+    } else if (state != ScanState::Code) {
       // A literal left open by the previous line goes on here.
       char quote = state == ScanState::StringLiteral ? '"' : '\'';
       bool closedOnLast = false;
@@ -212,6 +290,15 @@ bool readStatement(SourceStream& input, std::string& statement, std::string_view
         line.remove_prefix(j + 1);
         return true;
       }
+      if (tripleQuoteAt(line, j)) {
+        size_t end = closeTextBlock(line, j + 3);
+        if (end == std::string_view::npos) {
+          state = ScanState::TextBlock;
+          break;
+        }
+        i = end + 1;
+        continue;
+      }
       if (c == '"' || c == '\'') {
         bool closedOnLast = false;
         size_t end = scanLiteral(line, j + 1, c, closedOnLast);
@@ -231,7 +318,10 @@ bool readStatement(SourceStream& input, std::string& statement, std::string_view
         bool crossedLines = false;
         size_t end = input.closeComment(line, j + 2, crossedLines);
         if (end == std::string_view::npos) return false;
-        if (crossedLines) appendCharacter(statement, ' ');
+        if (crossedLines) {
+          appendCharacter(statement, ' ');
+          input.markLine(statement.size());
+        }
         n = line.size();
         i = end + 1;
         continue;

@@ -2,11 +2,13 @@
 #define KINTREE_PARSE_STATEMENT_READER_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 /// Where the scanner stands within one statement.
-enum class ScanState { Code, CharLiteral, StringLiteral };
+enum class ScanState { Code, CharLiteral, StringLiteral, TextBlock };
 
 /// A whole source file held in memory, read line by line. A line ends at a
 /// line feed; a carriage return just before it goes with it (text mode).
@@ -21,14 +23,33 @@ class SourceStream {
   /// `line`, or npos when the text ends first.
   size_t closeComment(std::string_view& line, size_t from, bool& crossedLines);
 
+  /// Forgets the line marks of the previous statement and marks the
+  /// current line from offset 0.
+  void startStatement();
+  /// Notes that the statement's text from `offset` on comes from the
+  /// current line.
+  void markLine(size_t offset);
+  /// The line (1-based) that the character at `offset` of the statement
+  /// being read, or read last, came from.
+  uint32_t lineOf(size_t offset) const;
+
  private:
+  /// A statement offset and the line its text comes from from there on.
+  struct LineMark {
+    size_t offset;
+    uint32_t line;
+  };
+
   std::string_view text_;
   size_t position_ = 0;
+  uint32_t lineNumber_ = 0;  // of the line readLine returned last
+  std::vector<LineMark> marks_;
 };
 
 /// Reads the next statement: the text up to and including the next ";", "{"
-/// or "}" outside comments and literals, with comments and literal contents
-/// removed and whitespace collapsed. `line` holds the unread rest of the
+/// or "}" outside comments, literals and text blocks, with comments, literal
+/// contents and whole text blocks removed and whitespace collapsed. The
+/// stream's line marks tell the line of each character of it. `line` holds the unread rest of the
 /// current line between calls (empty for a new file). False when the input
 /// ends before a terminator; the unfinished text is then dropped.
 bool readStatement(SourceStream& input, std::string& statement, std::string_view& line);
@@ -36,11 +57,5 @@ bool readStatement(SourceStream& input, std::string& statement, std::string_view
 /// Trims whitespace at both ends and turns every inner run of whitespace
 /// into one blank, in place.
 std::string& collapseSpaces(std::string& text);
-
-/// Scans a literal closed by `quote` from `i`; returns the index of its
-/// closing quote, or the line's length when it stays open. A closing quote
-/// that is the line's last character is left to the last-character rule,
-/// which copies it: `closedOnLast` tells.
-size_t scanLiteral(std::string_view line, size_t i, char quote, bool& closedOnLast);
 
 #endif  // KINTREE_PARSE_STATEMENT_READER_H_

@@ -11,11 +11,15 @@ constexpr char kPathSeparator = '\\';
 /// The longest full path the platform's narrow file calls take (MAX_PATH
 /// less the terminating zero); longer ones are reported, never walked.
 constexpr size_t kMaxFullPath = 259;
+/// Whether two file names that differ only in letter case name two files.
+constexpr bool kCaseSensitiveNames = false;
 #else
 /// The character that separates path components on this platform.
 constexpr char kPathSeparator = '/';
 /// POSIX paths have no length limit of their own.
 constexpr size_t kMaxFullPath = std::string::npos;
+/// Whether two file names that differ only in letter case name two files.
+constexpr bool kCaseSensitiveNames = true;
 #endif
 
 /// The absolute, lexically normalised form of `path`: relative paths are

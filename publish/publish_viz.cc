@@ -34,6 +34,30 @@ std::string_view ownStyle(const ClassInfo& record) {
   return {};
 }
 
+/// A record's node: its qualified name in the Java-aware reading, where
+/// nesting names repeat across packages; else its name, a line per part.
+std::string nodeName(const ClassInfo& record) {
+  return record.qualifiedName.empty() ? dotName(record.name) : quoteEscaped(record.qualifiedName);
+}
+
+/// The label that keeps a node named by its qualified name as short as the
+/// others; nothing for the rest.
+std::string nodeLabel(const ClassInfo& record) {
+  if (record.qualifiedName.empty()) return {};
+  return " [label=\"" + dotName(record.name) + "\"]";
+}
+
+/// What tells file names apart: the name, or where letter case does not
+/// count, the name with its ASCII letters in lower case.
+std::string fileKey(std::string name) {
+  if (!kCaseSensitiveNames) {
+    for (char& c : name) {
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+  }
+  return name;
+}
+
 }  // namespace
 
 std::string quoteEscaped(std::string_view text) {
@@ -87,10 +111,10 @@ void PublishViz::writeGraphHeader() {
 size_t PublishViz::writeInterfaceEdges(const ClassInfo& record) {
   Output& out = current();
   if (record.interfaces.empty()) return 0;
-  std::string recordName = dotName(record.name);
+  std::string recordName = nodeName(record);
   for (const ClassInfo* implemented : record.interfaces) {
-    std::string interfaceName = dotName(implemented->name);
-    out << '"' << interfaceName << '"' << kInterfaceBox << '\n';
+    std::string interfaceName = nodeName(*implemented);
+    out << '"' << interfaceName << '"' << kInterfaceBox << nodeLabel(*implemented) << '\n';
     out << '"' << interfaceName << "\" -> \"" << recordName << '"' << kInterfaceEdge << '\n';
   }
   return record.interfaces.size();
@@ -123,14 +147,16 @@ uint64_t PublishViz::writeGraphNode(const ClassInfo& record) {
     // opens a level (true) and is counted when the descent leaves it.
     bool open(const ClassInfo& entered, uint64_t& count) {
       count = viz.writeInterfaceEdges(entered);
-      std::string name = dotName(entered.name);
+      std::string name = nodeName(entered);
+      std::string label = nodeLabel(entered);
       if (entered.children.empty()) {
         std::string_view style = ownStyle(entered);
         if (!style.empty()) out << '"' << name << "\" " << style << '\n';
-        out << '"' << name << "\"\n";
+        out << '"' << name << '"' << label << '\n';
         count = saturatingAdd(count, 1);
         return false;
       }
+      if (!label.empty()) out << '"' << name << '"' << label << '\n';
       levels.push_back({std::move(name), count, true});
       return true;
     }
@@ -142,7 +168,7 @@ uint64_t PublishViz::writeGraphNode(const ClassInfo& record) {
                                                                             : std::string_view();
       level.firstEdge = false;
       std::string_view childStyle = ownStyle(child);
-      std::string childName = dotName(child.name);
+      std::string childName = nodeName(child);
       if (!parentStyle.empty()) out << '"' << level.name << "\" " << parentStyle << '\n';
       if (!childStyle.empty()) out << '"' << childName << "\" " << childStyle << '\n';
       out << '"' << level.name << "\" -> \"" << childName << "\"\n";
@@ -224,8 +250,16 @@ uint64_t PublishViz::treeSize(const ClassInfo& record) {
 
 bool PublishViz::beginFile(const ClassInfo& root) {
   headerPending = true;
-  fileName_ = options_.outPath + root.name + ".gv";
-  replaceRegex(fileName_, "[<,>?]", "_");
+  std::string base =
+      options_.outPath + (root.qualifiedName.empty() ? root.name : root.qualifiedName);
+  replaceRegex(base, "[<,>?]", "_");
+  // Opening empties a file, so a name this run has begun already (two roots
+  // of one name, or names the replacement made equal) gets a number instead
+  // of taking the earlier tree away.
+  fileName_ = base + ".gv";
+  for (int number = 2; !begunFiles_.insert(fileKey(fileName_)).second; ++number) {
+    fileName_ = base + "_" + std::to_string(number) + ".gv";
+  }
   if (!outFile.open(fileName_)) {
     // The message must follow the graphs already written to a shared terminal.
     out_.flush();

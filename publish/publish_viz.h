@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/output.h"
@@ -59,6 +60,8 @@ class PublishViz : public PublishText {
   std::string fileName_;            // of outFile while it is open
   std::vector<uint64_t> sizeMemo_;  // treeSize of records with acyclic descent
   std::vector<bool> sizeKnown_;
+  /// fileKey of every file name begun in this run.
+  std::unordered_set<std::string> begunFiles_;
 };
 
 /// The graph name made from a title: the directory part of a path, "*", "?"

@@ -84,11 +84,16 @@ int walk(const std::string& path, Walk& run) {
 
 int walkPath(const std::string& path, const std::vector<std::regex>& ignoreFilePatterns,
              const FileCallback& onFile) {
+  std::string named = path.empty() ? std::string(".") : path;
+  // A misspelt path or a wildcard that matches nothing is named to the
+  // user, and the run fails; an empty directory is no mistake. Only a name
+  // that does not exist is listed twice, and such a listing is short.
+  if (!pathExists(named) && !DirectoryLister(path).first()) {
+    Log().stream() << "Invalid path " << path;
+    return -1;
+  }
   Walk run{ignoreFilePatterns, onFile, {}};
   FileIdentity identity;
-  if (isDirectory(path.empty() ? std::string(".") : path) &&
-      fileIdentity(path.empty() ? std::string(".") : path, identity)) {
-    run.ancestors.push_back(identity);
-  }
+  if (isDirectory(named) && fileIdentity(named, identity)) run.ancestors.push_back(identity);
   return walk(path, run);
 }

@@ -88,6 +88,20 @@ TEST_F(ClassParserTest, ShapeExampleGivesItsRecords) {
   EXPECT_EQ("", out.captured());
 }
 
+// The line of the keyword, also when the ", " replacement shortened the
+// statement before it; placeholders have none.
+TEST_F(ClassParserTest, DeclarationsKnowTheLineOfTheirKeyword) {
+  parse(std::string(kShapeSource) +
+        "@Anno(a, b)\npublic\nclass K<A, B>\n{ /* c\n */ interface\nJ {} }\n");
+  std::vector<std::string> lines;
+  for (const auto& entry : context.classes.records()) {
+    lines.push_back(entry.second->name + ":" + std::to_string(entry.second->line));
+  }
+  EXPECT_EQ((std::vector<std::string>{"Base:0", "Comparable:0", "K:10", "K.J:12", "Serializable:0",
+                                      "Shape:4", "Shape..Local:6", "Shape.Inner:5"}),
+            lines);
+}
+
 TEST_F(ClassParserTest, ShapeExampleDumpsAtLevelFour) {
   settings.logLevel = 4;
   parse(kShapeSource);

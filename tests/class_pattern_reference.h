@@ -10,7 +10,7 @@
 /// the linear matcher must agree with; false when there is no match.
 bool regexClassDeclaration(std::string_view text, ClassGroups& groups);
 
-/// The plain std::regex_search of kImportPackagePattern; false when none.
+/// The plain std::regex_search of kPackagePattern; false when none.
 bool regexPackage(std::string_view text, std::string& name);
 
 /// The groups as one printable line, for reports of differences.

@@ -10,10 +10,10 @@
 
 namespace {
 
-// The seven groups, or nothing when there is no match.
+// The eight groups, or nothing when there is no match.
 std::vector<std::string> groupsOf(bool found, const ClassGroups& g) {
   if (!found) return {};
-  return {g.annotation, g.modifiers, g.kind, g.name, g.generic, g.extends, g.implements};
+  return {g.annotation, g.modifiers, g.kind, g.name, g.generic, g.extends, g.implements, g.permits};
 }
 
 std::vector<std::string> fastGroups(const std::string& statement) {
@@ -21,14 +21,16 @@ std::vector<std::string> fastGroups(const std::string& statement) {
   return groupsOf(findClassDeclaration(statement, groups), groups);
 }
 
-std::vector<std::string> matcherGroups(const std::string& text) {
-  ClassGroups groups;
-  return groupsOf(matchClassPattern(text, groups), groups);
-}
-
 std::vector<std::string> regexGroups(const std::string& text) {
   ClassGroups groups;
   return groupsOf(regexClassDeclaration(text, groups), groups);
+}
+
+// The groups and where g3 starts, or "none": what the matchers and the
+// regex search must agree on.
+std::string described(bool (*find)(std::string_view, ClassGroups&), const std::string& text) {
+  ClassGroups groups;
+  return find(text, groups) ? describeGroups(groups) : "none";
 }
 
 struct DeclarationCase {
@@ -39,44 +41,63 @@ struct DeclarationCase {
 // Header statements as the reader delivers them, with their groups worked
 // out by hand from the pattern.
 const DeclarationCase kDeclarationCases[] = {
-    {"public class Foo {", {"public ", "", "class", "Foo", "", "", ""}},
-    {"class Foo {", {"", "", "class", "Foo", "", "", ""}},
-    {"final public class Foo {", {"final ", "public ", "class", "Foo", "", "", ""}},
+    {"public class Foo {", {"public ", "", "class", "Foo", "", "", "", ""}},
+    {"class Foo {", {"", "", "class", "Foo", "", "", "", ""}},
+    {"final public class Foo {", {"final ", "public ", "class", "Foo", "", "", "", ""}},
     {"@Deprecated public abstract class Shape<T> extends Base implements "
      "Comparable<Shape<T>>,Serializable {",
      {"@Deprecated ", "public abstract ", "class", "Shape", "<T>", " extends Base",
-      " implements Comparable<Shape<T>>,Serializable"}},
+      " implements Comparable<Shape<T>>,Serializable", ""}},
     {"static class Inner extends Shape<Integer> {",
-     {"static ", "", "class", "Inner", "", " extends Shape<Integer>", ""}},
-    {"@A @B public class X {", {"@B ", "public ", "class", "X", "", "", ""}},
-    {"@Anno(a = 1) public class X {", {"1) ", "public ", "class", "X", "", "", ""}},
-    {"public @interface Marker {", {"", "", "interface", "Marker", "", "", ""}},
-    {"class Box<K,V> {", {"", "", "class", "Box", "<K,V>", "", ""}},
-    {"class Box <T> {", {"", "", "class", "Box", " <T>", "", ""}},
+     {"static ", "", "class", "Inner", "", " extends Shape<Integer>", "", ""}},
+    {"@A @B public class X {", {"@B ", "public ", "class", "X", "", "", "", ""}},
+    {"@Anno(a = 1) public class X {", {"1) ", "public ", "class", "X", "", "", "", ""}},
+    {"public @interface Marker {", {"", "", "interface", "Marker", "", "", "", ""}},
+    {"class Box<K,V> {", {"", "", "class", "Box", "<K,V>", "", "", ""}},
+    {"class Box <T> {", {"", "", "class", "Box", " <T>", "", "", ""}},
     {"class C<T extends Comparable<T>> {",
-     {"", "", "class", "C", "<T extends Comparable<T>>", "", ""}},
-    {"interface I extends A,B<C> {", {"", "", "interface", "I", "", " extends A,B<C>", ""}},
+     {"", "", "class", "C", "<T extends Comparable<T>>", "", "", ""}},
+    {"interface I extends A,B<C> {", {"", "", "interface", "I", "", " extends A,B<C>", "", ""}},
     {"class X implements Map<K,V>,Serializable {",
-     {"", "", "class", "X", "", "", " implements Map<K,V>,Serializable"}},
+     {"", "", "class", "X", "", "", " implements Map<K,V>,Serializable", ""}},
     // The lazy clauses leave the blanks before "{" to the end of the pattern.
-    {"class X extends Y   {", {"", "", "class", "X", "", " extends Y", ""}},
+    {"class X extends Y   {", {"", "", "class", "X", "", " extends Y", "", ""}},
     // A lazy clause still takes one character.
-    {"class X implements   {", {"", "", "class", "X", "", "", " implements  "}},
+    {"class X implements   {", {"", "", "class", "X", "", "", " implements  ", ""}},
     // The first ">" run after which the rest matches closes g5.
-    {"class G<A> x <B> {", {"", "", "class", "G", "<A> x <B>", "", ""}},
-    {"class G<A>> {", {"", "", "class", "G", "<A>>", "", ""}},
+    {"class G<A> x <B> {", {"", "", "class", "G", "<A> x <B>", "", "", ""}},
+    {"class G<A>> {", {"", "", "class", "G", "<A>>", "", "", ""}},
     // "class" inside a longer word still starts g3 at its "c".
-    {"subclass Foo {", {"", "sub", "class", "Foo", "", "", ""}},
-    {"public subclass Foo {", {"public ", "sub", "class", "Foo", "", "", ""}},
+    {"subclass Foo {", {"", "sub", "class", "Foo", "", "", "", ""}},
+    {"public subclass Foo {", {"public ", "sub", "class", "Foo", "", "", "", ""}},
     // g2 runs as far as possible and gives back only what g3 needs.
-    {"public class class Foo {", {"public ", "class ", "class", "Foo", "", "", ""}},
+    {"public class class Foo {", {"public ", "class ", "class", "Foo", "", "", "", ""}},
     // g1 is the token before the first blank that g2 can follow.
-    {"x = new Object() { class Local {", {"{ ", "", "class", "Local", "", "", ""}},
+    {"x = new Object() { class Local {", {"{ ", "", "class", "Local", "", "", "", ""}},
     {"enum Color {", {}},
     {"public class {", {}},
     {"class Foo", {}},
     {"class Foo extends {", {}},
-    {"class Foo$Bar {", {}},
+    // Today's Java: permits lists, wildcards, arrays, bounds and type
+    // annotations in type lists, "$" and UTF-8 in names.
+    {"public sealed interface Shape permits Circle,Square {",
+     {"public ", "sealed ", "interface", "Shape", "", "", "", " permits Circle,Square"}},
+    {"sealed abstract class V extends Base implements I permits Car,Truck {",
+     {"sealed ", "abstract ", "class", "V", "", " extends Base", " implements I",
+      " permits Car,Truck"}},
+    {"class S implements KeyValueStore<Bytes,byte[]>,Holder<? extends Number> {",
+     {"", "", "class", "S", "", "",
+      " implements KeyValueStore<Bytes,byte[]>,Holder<? extends Number>", ""}},
+    {"class C implements Converter<String,@Nullable Boolean> {",
+     {"", "", "class", "C", "", "", " implements Converter<String,@Nullable Boolean>", ""}},
+    {"class Foo$Bar extends A$B {", {"", "", "class", "Foo$Bar", "", " extends A$B", "", ""}},
+    {"class \xc3\x89l\xc3\xa8ve extends Pers\xc3\xb6n {",
+     {"", "", "class", "\xc3\x89l\xc3\xa8ve", "", " extends Pers\xc3\xb6n", "", ""}},
+    // "permits" inside a list is a word of it; only the clause keyword
+    // with its blanks ends the list before it.
+    {"class P implements permits {", {"", "", "class", "P", "", "", " implements permits", ""}},
+    {"class P permits A implements B {",
+     {"", "", "class", "P", "", "", "", " permits A implements B"}},
     {"Class Foo {", {}},
     {"", {}},
 };
@@ -160,17 +181,47 @@ const char* const kTrickyStatements[] = {
     "class\tA {",
     "class A\t{",
     "class A extends\tB {",
+    "class A permits {",
+    "class A permits  {",
+    "class A permits B permits C {",
+    "class A extends B permits C implements D {",
+    "class A extends permits B {",
+    "class A implements B permits C {",
+    "class A extends B permits C<D> {",
+    "class A extends B<C[]>[] {",
+    "class A extends @Ann B {",
+    "class A extends B & C {",
+    "interface I<T> extends J<? super T>,K<?> {",
+    "class $ extends $$ {",
+    "class \x80 {",
+    "class \xff\xfe extends \xff {",
+    "class A\x7f {",
+    "class A extends B[ {",
 };
 
 TEST(ClassPatternTest, TrickyStatementsAgreeWithRegex) {
   size_t found = 0;
   for (const char* statement : kTrickyStatements) {
-    std::vector<std::string> groups = fastGroups(statement);
-    EXPECT_EQ(regexGroups(statement), groups) << '"' << statement << '"';
-    EXPECT_EQ(matcherGroups(statement), groups) << '"' << statement << '"';
-    if (!groups.empty()) ++found;
+    std::string byRegex = described(regexClassDeclaration, statement);
+    EXPECT_EQ(byRegex, described(findClassDeclaration, statement)) << '"' << statement << '"';
+    EXPECT_EQ(byRegex, described(matchClassPattern, statement)) << '"' << statement << '"';
+    if (byRegex != "none") ++found;
   }
   EXPECT_GT(found, 40u);
+}
+
+TEST(ClassPatternTest, PackageNamesAgreeWithRegex) {
+  for (const char* statement :
+       {"package caf\xc3\xa9.a$b;", "package a.b_c.D1;", "package $;", "package a b;", "package ;",
+        "x package a; package b;", "package a-b;", "package \xff;"}) {
+    std::string fast = "none", byRegex = "none";
+    findPackage(statement, fast);
+    regexPackage(statement, byRegex);
+    EXPECT_EQ(byRegex, fast) << statement;
+  }
+  std::string name;
+  ASSERT_TRUE(findPackage("package caf\xc3\xa9.a$b;", name));
+  EXPECT_EQ("caf\xc3\xa9.a$b", name);
 }
 
 // Text the reader never delivers: the matcher on its own must still give
@@ -183,7 +234,8 @@ TEST(ClassPatternTest, MatcherAgreesWithRegexOnAnyText) {
       "x class A } class B {", "class A<B>{<C> {", "class A extends {B {",
   };
   for (const char* text : texts) {
-    EXPECT_EQ(regexGroups(text), matcherGroups(text)) << '"' << text << '"';
+    EXPECT_EQ(described(regexClassDeclaration, text), described(matchClassPattern, text))
+        << '"' << text << '"';
   }
 }
 
@@ -219,7 +271,8 @@ class RandomHeaders {
       "class ",  "interface ", "class", "public ", "A",  "a",         "Z",
       "_",       "9",          " ",     "<",       ">",  ">>",        "<T>",
       ",",       ".",          "@",     "(",       "\n", " extends ", " implements ",
-      "extends", "{",          " X",    "Foo",     "$",  "\xc3\xa9"};
+      "extends", "{",          " X",    "Foo",     "$",  "\xc3\xa9",  " permits ",
+      "?",       "[]",         "&",     "\xff"};
   const std::vector<std::string> kModifiers = {
       "", "public ", "@A ", "@A public static ", "final Abstract ", "x=1 ", "Public ", " "};
   const std::vector<std::string> kKeywords = {"class ", "interface ", "class", "Class ", "class  "};
@@ -228,8 +281,17 @@ class RandomHeaders {
       "", "<T>", " <K,V>", "<T extends C<T>>", "<T>>", "<", ">", "<T\n>", "< >"};
   const std::vector<std::string> kExtends = {"",          " extends B",  " extends B<C>,D",
                                              " extends ", " extends  B", "extends B"};
-  const std::vector<std::string> kImplements = {"", " implements I", " implements I<J>,K",
-                                                " implements ", " implements I extends J"};
+  const std::vector<std::string> kImplements = {"",
+                                                " implements I",
+                                                " implements I<J>,K",
+                                                " implements ",
+                                                " implements I extends J",
+                                                " implements I<byte[]>",
+                                                " implements @A I<? super T>",
+                                                " implements I permits J,K",
+                                                " permits J",
+                                                " permits ",
+                                                " permits J implements K"};
   const std::vector<std::string> kEnds = {" {", "{", "   {", "", " ", " {x", "{ {"};
   std::mt19937 random_{20260609};
   int round_ = 0;
@@ -240,9 +302,9 @@ TEST(ClassPatternTest, AgreesWithRegexOnRandomHeaders) {
   int found = 0;
   for (int round = 0; round < 30000 && !HasFailure(); ++round) {
     std::string text = headers.next();
-    std::vector<std::string> groups = matcherGroups(text);
-    ASSERT_EQ(regexGroups(text), groups) << '"' << text << '"';
-    if (!groups.empty()) ++found;
+    std::string byMatcher = described(matchClassPattern, text);
+    ASSERT_EQ(described(regexClassDeclaration, text), byMatcher) << '"' << text << '"';
+    if (byMatcher != "none") ++found;
   }
   // Both outcomes must come up often.
   EXPECT_GT(found, 1000);
@@ -260,10 +322,10 @@ TEST(ClassPatternTest, LongBlankFreeTokenBeforeKeywordIsRejected) {
 
 TEST(ClassPatternTest, LongStatementsStillMatch) {
   std::string token = std::string(100000, 'x');
-  EXPECT_EQ((std::vector<std::string>{token + " ", "", "class", "A", "", "", ""}),
+  EXPECT_EQ((std::vector<std::string>{token + " ", "", "class", "A", "", "", "", ""}),
             fastGroups(token + " class A {"));
   std::string generic = "<" + std::string(100000, 'T') + ">";
-  EXPECT_EQ((std::vector<std::string>{"", "", "class", "A", generic, "", ""}),
+  EXPECT_EQ((std::vector<std::string>{"", "", "class", "A", generic, "", "", ""}),
             fastGroups("class A" + generic + " {"));
 }
 

@@ -219,7 +219,7 @@ TEST_F(RunTest, SummaryCountsFilesAndEveryRecord) {
   dir.write("src/A.java", "public class A extends Base {}\n");
   dir.write("src/B.java", "class B implements Api {}\n");
   dir.write("src/notes.txt", "class Ignored {}\n");
-  RunResult result = run("-t src missing");
+  RunResult result = run("-t src");
   EXPECT_EQ(4, result.status);
   EXPECT_EQ("", result.out);
   EXPECT_EQ("kintree - Files read:2 classes extracted:4\n\n", result.err);

@@ -1,5 +1,6 @@
 // Reads every .java file under the given paths with the fast statement
-// reader and the plain line-by-line one, runs the plain regex search and the
+// reader and the plain line-by-line one (statements and the line of every
+// character), runs the plain regex search and the
 // fast path of the class and package patterns over every statement, and
 // reports every file and statement on which they differ. Exit status 1 when
 // any differ or when there was nothing to compare.
@@ -33,27 +34,17 @@ void report(const std::string& path, const std::string& statement, const std::st
             << (statement.size() > kShown ? "..." : "") << "\"\n";
 }
 
-using Reader = bool (*)(SourceStream&, std::string&, std::string_view&);
-
-std::vector<std::string> statementsOf(std::string_view source, Reader read) {
-  SourceStream input(source);
-  std::string_view line;
-  std::string statement;
-  std::vector<std::string> statements;
-  while (read(input, statement, line)) statements.push_back(statement);
-  return statements;
-}
-
 void compareFile(const std::string& path, Tally& tally) {
   std::string buffer;
   std::string_view source = loadSource(path, buffer);
   ++tally.files;
-  std::vector<std::string> statements = statementsOf(source, readStatement);
-  if (statements != statementsOf(source, referenceReadStatement)) {
+  std::vector<StatementWithLines> statements = fastStatements(source);
+  if (!(statements == referenceStatements(source))) {
     ++tally.differences;
-    std::cerr << path << ": the statement readers differ\n";
+    std::cerr << path << ": the statement readers differ, or the lines they tell\n";
   }
-  for (std::string& statement : statements) {
+  for (StatementWithLines& read : statements) {
+    std::string& statement = read.text;
     // The parser runs the cheap tests before the ", " replacement.
     bool candidate = mayBePackage(statement) || mayBeHeader(statement);
     replaceAll(statement, ", ", ",");

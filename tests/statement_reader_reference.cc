@@ -1,116 +1,117 @@
 #include "tests/statement_reader_reference.h"
 
+#include "base/char_class.h"
+
 // The reader as its rules are written: line by line, character by
-// character, every comment and literal scanned within its line.
+// character, every comment, literal and text block scanned within its line.
 
 namespace {
 
-/// Where the scanner stands within one statement.
-enum class ReferenceState { Code, CharLiteral, StringLiteral, BlockComment, Complete };
+/// The reader's states, with the two it never needs to keep between calls.
+enum class ReferenceState { Code, CharLiteral, StringLiteral, BlockComment, TextBlock, Complete };
 
 bool isTerminator(char c) { return c == ';' || c == '{' || c == '}'; }
 
-/// Scans a block comment from `i`; returns the index of the "/" that closes
-/// it, or the line's length when it stays open.
-size_t scanComment(std::string_view line, size_t i) {
-  size_t n = line.size();
-  for (; i + 1 < n; ++i) {
-    if (line[i] == '*' && line[i + 1] == '/') return i + 1;
-  }
-  return n;
+bool tripleQuoteAt(std::string_view line, size_t i) {
+  return i + 2 < line.size() && line.substr(i, 3) == "\"\"\"";
 }
 
-size_t scanLine(std::string& statement, std::string_view line, size_t start,
-                ReferenceState& state) {
+/// Appends `c`, noting its line unless it is whitespace.
+void copy(std::string& statement, char c, ReferenceLines& lines) {
+  statement += c;
+  if (!isAsciiSpace(c)) lines.ofCharacters.push_back(lines.current);
+}
+
+size_t scanLine(std::string& statement, std::string_view line, size_t start, ReferenceState& state,
+                ReferenceLines& lines) {
   size_t n = line.size();
   size_t i = start;
-
-  if (state == ReferenceState::StringLiteral || state == ReferenceState::CharLiteral) {
-    char quote = state == ReferenceState::StringLiteral ? '"' : '\'';
-    bool closedOnLast = false;
-    size_t end = scanLiteral(line, i, quote, closedOnLast);
-    if (end < n) {
-      state = ReferenceState::Code;
-      return end;
-    }
-    if (!closedOnLast) return n;
-    state = ReferenceState::Code;
-    i = n - 1;
-  } else if (state == ReferenceState::BlockComment) {
-    size_t end = scanComment(line, i);
-    if (end < n) state = ReferenceState::Code;
-    return end;
-  }
-
-  // Code: every character but the last has a look-ahead of one.
-  while (i + 1 < n) {
+  for (; i + 1 < n; ++i) {
     char c = line[i];
-    if (c == '"' || c == '\'') {
-      bool closedOnLast = false;
-      size_t end = scanLiteral(line, i + 1, c, closedOnLast);
-      if (end < n) {
-        i = end + 1;
-        continue;
-      }
-      if (!closedOnLast) {
-        state = c == '"' ? ReferenceState::StringLiteral : ReferenceState::CharLiteral;
-        return n;
-      }
-      i = n - 1;
-      break;
-    }
-    if (c == '/') {
-      char following = line[i + 1];
-      if (following == '*') {
-        size_t end = scanComment(line, i + 2);
-        if (end >= n) {
-          state = ReferenceState::BlockComment;
-          return n;
+    switch (state) {
+      case ReferenceState::StringLiteral:
+      case ReferenceState::CharLiteral:
+        if (c == (state == ReferenceState::StringLiteral ? '"' : '\'')) {
+          state = ReferenceState::Code;
+          return i;
         }
-        i = end + 1;
+        if (c == '\\') ++i;  // the escaped character goes with it
         continue;
-      }
-      if (following == '/') {
-        state = ReferenceState::Code;
-        return n;
-      }
-      // The character after a "/" is copied without being looked at.
-      statement += c;
-      statement += following;
+      case ReferenceState::BlockComment:
+        if (c == '*' && line[i + 1] == '/') {
+          state = ReferenceState::Code;
+          return i + 1;
+        }
+        continue;
+      case ReferenceState::TextBlock:
+        if (c == '\\') {
+          ++i;
+        } else if (tripleQuoteAt(line, i)) {
+          state = ReferenceState::Code;
+          return i + 2;
+        }
+        continue;
+      default:
+        break;
+    }
+    if (tripleQuoteAt(line, i)) {
+      state = ReferenceState::TextBlock;
       i += 2;
-      continue;
+    } else if (c == '"') {
+      state = ReferenceState::StringLiteral;
+    } else if (c == '\'') {
+      state = ReferenceState::CharLiteral;
+    } else if (c == '/' && line[i + 1] == '*') {
+      state = ReferenceState::BlockComment;
+      ++i;
+    } else if (c == '/' && line[i + 1] == '/') {
+      return n;
+    } else if (c == '/') {
+      // The character after a "/" is copied without being looked at.
+      copy(statement, c, lines);
+      copy(statement, line[++i], lines);
+    } else {
+      copy(statement, c, lines);
+      if (isTerminator(c)) {
+        state = ReferenceState::Complete;
+        return i;
+      }
     }
-    statement += c;
-    if (isTerminator(c)) {
-      state = ReferenceState::Complete;
-      return i;
-    }
-    ++i;
   }
-
-  // The last character of the line, unless the character before it took it
-  // along, is copied as it is: it can only end the statement, never open a
-  // literal or a comment.
+  // The last character of the line, when the scan arrives at it: in code it
+  // is copied as it is and can only end the statement; a literal's own
+  // quote there closes the literal and is copied too. A text block's last
+  // character was looked at above.
   if (i + 1 == n) {
     char c = line[i];
-    statement += c;
-    if (isTerminator(c)) state = ReferenceState::Complete;
+    bool closesLiteral = (state == ReferenceState::StringLiteral && c == '"') ||
+                         (state == ReferenceState::CharLiteral && c == '\'');
+    if (closesLiteral) state = ReferenceState::Code;
+    if (state == ReferenceState::Code) {
+      copy(statement, c, lines);
+      if (isTerminator(c)) state = ReferenceState::Complete;
+    }
   }
   return n;
 }
 
 }  // namespace
 
-bool referenceReadStatement(SourceStream& input, std::string& statement, std::string_view& line) {
+bool referenceReadStatement(SourceStream& input, std::string& statement, std::string_view& line,
+                            ReferenceLines& lines) {
   statement.clear();
+  lines.ofCharacters.clear();
   ReferenceState state = ReferenceState::Code;
   for (;;) {
-    if (line.empty() && !input.readLine(line)) return false;
+    if (line.empty()) {
+      if (!input.readLine(line)) return false;
+      ++lines.current;
+    }
     size_t index = line.size();
     if (!line.empty()) {
-      index = scanLine(statement, line, 0, state);
+      index = scanLine(statement, line, 0, state, lines);
       while (state != ReferenceState::Complete && index + 1 < line.size()) {
-        index = scanLine(statement, line, index + 1, state);
+        index = scanLine(statement, line, index + 1, state, lines);
       }
     }
     if (state == ReferenceState::Complete) {
@@ -121,4 +122,31 @@ bool referenceReadStatement(SourceStream& input, std::string& statement, std::st
     line = std::string_view();
     statement += ' ';
   }
+}
+
+std::vector<StatementWithLines> fastStatements(std::string_view source) {
+  SourceStream input(source);
+  std::string_view line;
+  std::string statement;
+  std::vector<StatementWithLines> result;
+  while (readStatement(input, statement, line)) {
+    StatementWithLines read{statement, {}};
+    for (size_t i = 0; i < statement.size(); ++i) {
+      if (statement[i] != ' ') read.lines.push_back(input.lineOf(i));
+    }
+    result.push_back(std::move(read));
+  }
+  return result;
+}
+
+std::vector<StatementWithLines> referenceStatements(std::string_view source) {
+  SourceStream input(source);
+  std::string_view line;
+  std::string statement;
+  ReferenceLines lines;
+  std::vector<StatementWithLines> result;
+  while (referenceReadStatement(input, statement, line, lines)) {
+    result.push_back({statement, lines.ofCharacters});
+  }
+  return result;
 }

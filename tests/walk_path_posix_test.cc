@@ -121,10 +121,10 @@ TEST_F(WalkPathTest, ArgumentFormsListWhatTheyName) {
       {"src//sub", 1, {"src/sub/B.java"}},
       {"src/*.java", 3, {"src/.hidden.java", "src/A.java", "src/Other.java"}},
       {"src/?.java", 1, {"src/A.java"}},
-      {"src/*.JAVA", 0, {}},
+      {"src/*.JAVA", -1, {}},
       {"src/sub*", 2, {"src/sub/B.java", "src/sub2/C.java"}},
-      {"src/Missing.java", 0, {}},
-      {"nowhere/*.java", 0, {}},
+      {"src/Missing.java", -1, {}},
+      {"nowhere/*.java", -1, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.argument);
@@ -132,7 +132,13 @@ TEST_F(WalkPathTest, ArgumentFormsListWhatTheyName) {
     EXPECT_EQ(c.count, walk(c.argument));
     EXPECT_EQ(c.files, parsed());
   }
-  EXPECT_EQ("", messages.str());
+  // Names that name nothing are errors; a wildcard that matches only files
+  // of other kinds is not.
+  std::string error = "\x1B[01;31m Error Invalid path ";
+  std::string end = "\x1B[00m \n";
+  EXPECT_EQ(error + dir.path() + "/src/*.JAVA" + end + error + dir.path() + "/src/Missing.java" +
+                end + error + dir.path() + "/nowhere/*.java" + end,
+            messages.str());
 }
 
 TEST_F(WalkPathTest, EmptyDirectoryYieldsNothingSilently) {

@@ -17,7 +17,7 @@ rm -rf "$fuzz_work"
 mkdir -p "$fuzz_work/artifacts"
 for target in statement_reader class_mode import_mode; do
   mkdir -p "$fuzz_work/$target"
-  find examples tests/golden -name '*.java' -exec cp --backup=numbered -t "$fuzz_work/$target" {} +
+  find examples tests/golden tests/hostile-names -name '*.java' -exec cp --backup=numbered -t "$fuzz_work/$target" {} +
 done
 mkdir -p "$fuzz_work/options"
 for args in tests/golden/*/args; do

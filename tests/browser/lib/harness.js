@@ -82,14 +82,19 @@ function launchBrowser() {
 }
 
 /// Opens html as pageUrl in a fresh context. With dtreeDouble the test
-/// double is served as dtree.js (and its stylesheet as dtree.css).
+/// double is served as dtree.js (and its stylesheet as dtree.css); files
+/// maps further names beside the page to the local files that answer them;
+/// colorScheme ('light' or 'dark') is what the page sees as the user's.
 /// Returns the page and a log of what was requested and reported.
 async function openPage(browser, html, options = {}) {
   const context = await browser.newContext({
     viewport: options.viewport || { width: 1000, height: 700 },
+    colorScheme: options.colorScheme || 'light',
   });
   const page = await context.newPage();
-  const log = { served: [], missing: [], unexpected: [], pageErrors: [], consoleErrors: [] };
+  const log = { requests: [], served: [], missing: [], unexpected: [], pageErrors: [], consoleErrors: [] };
+  // Every request the page makes, its own address included, answered or not.
+  context.on('request', (request) => log.requests.push(request.url()));
 
   await context.route('**/*', async (route) => {
     const url = new URL(route.request().url());
@@ -103,6 +108,9 @@ async function openPage(browser, html, options = {}) {
     if (url.origin === origin) {
       if (url.pathname === '/page.html') {
         return route.fulfill({ status: 200, contentType: 'text/html; charset=utf-8', body: html });
+      }
+      if (options.files && Object.hasOwn(options.files, name)) {
+        return fulfillFile(options.files[name]);
       }
       if (options.dtreeDouble && (name === 'dtree.js' || name === 'dtree.css')) {
         return fulfillFile(path.join(__dirname, name.replace('dtree', 'dtree_double')));
@@ -132,6 +140,32 @@ async function openPage(browser, html, options = {}) {
 
   await page.goto(pageUrl, { waitUntil: 'load' });
   return { page, context, log };
+}
+
+// The Mermaid library pinned in package.json, served beside the page.
+const mermaidFile = require.resolve('mermaid/dist/mermaid.min.js');
+const mermaidPage = '<!DOCTYPE html><html><head><meta charset="utf-8">' +
+  '<script src="mermaid.min.js"></script></head><body><div id="out"></div></body></html>';
+
+/// Opens an empty page with the Mermaid library loaded and initialised;
+/// diagrams are drawn into its element "out".
+async function openMermaidPage(browser, options = {}) {
+  const opened = await openPage(browser, mermaidPage, { ...options, files: { 'mermaid.min.js': mermaidFile } });
+  await opened.page.evaluate(() => window.mermaid.initialize({ startOnLoad: false }));
+  return opened;
+}
+
+/// Copies a whole-run case's sources to dir and runs its setup script
+/// there, as tests/run_golden.sh does; returns the case's arguments.
+function placeGoldenCase(caseDir, dir) {
+  const src = path.join(caseDir, 'src');
+  if (fs.existsSync(src)) fs.cpSync(src, dir, { recursive: true, verbatimSymlinks: true });
+  const setup = path.join(caseDir, 'setup.sh');
+  if (fs.existsSync(setup)) {
+    const result = spawnSync(setup, [], { cwd: dir, encoding: 'utf8' });
+    if (result.status !== 0) throw new Error(`${setup} failed: ${result.stderr}`);
+  }
+  return fs.readFileSync(path.join(caseDir, 'args'), 'utf8').replace(/\n$/, '').split('\n');
 }
 
 /// A fresh temporary directory, removed by the returned function.
@@ -175,4 +209,5 @@ function outPath(name) {
 module.exports = {
   repoRoot, examplesDir: path.join(repoRoot, 'examples'), origin, pageUrl,
   runKintree, launchBrowser, openPage, makeTempDir, writeTree, writeAwkwardTree, awkwardDir, outPath,
+  openMermaidPage, placeGoldenCase, goldenDir: path.join(repoRoot, 'tests', 'golden'),
 };

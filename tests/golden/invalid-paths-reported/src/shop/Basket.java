@@ -1,0 +1,4 @@
+package shop;
+
+public class Basket extends ItemList implements Iterable<Item> {
+}

@@ -1,0 +1,6 @@
+package com.acme.shapes;
+
+public sealed interface Shape
+        permits Circle, Polygon {
+    double area();
+}

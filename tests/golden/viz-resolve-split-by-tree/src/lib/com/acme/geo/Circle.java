@@ -1,0 +1,7 @@
+package com.acme.geo;
+
+public final class Circle implements Shape {
+    public double area() {
+        return Math.PI;
+    }
+}

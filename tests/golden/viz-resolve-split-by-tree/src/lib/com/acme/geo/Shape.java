@@ -1,0 +1,6 @@
+package com.acme.geo;
+
+/** Every shape the library draws. */
+public sealed interface Shape permits Point, Circle, Polygon {
+    double area();
+}

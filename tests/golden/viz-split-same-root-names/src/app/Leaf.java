@@ -1,0 +1,4 @@
+package app;
+
+public class Leaf extends Node {
+}

@@ -1,0 +1,4 @@
+package util;
+
+public class Node_2 {
+}

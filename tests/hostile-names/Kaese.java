@@ -1,0 +1,7 @@
+package hostile.ünï;
+
+public class Käse extends Base {
+}
+
+public class Plain_Name$ extends Base {
+}

@@ -1,2 +1,0 @@
-# The embedded tree images are decoded by a Python check in the main suite.
-need_packages python3
