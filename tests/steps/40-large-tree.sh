@@ -85,7 +85,7 @@ fi
 python3 tests/json_output_test.py doc/kintree.schema.json build/kintree --tree \
   "$large_work/jdk/java.base" -A -I
 # A focus on one class: its ancestors and one level of subclasses.
-focused=$(build/kintree -x --focus=AbstractList --depth=1 "$large_work/jdk/java.base" 2>/dev/null)
+focused=$(build/kintree -x --focus=AbstractList --depth=1 "$large_work/jdk/java.base" 2>/dev/null || true)
 if ! grep -q "[-+] Vector " <<<"$focused" || grep -q "[-+] Stack" <<<"$focused"; then
   echo "kintree -x --focus=AbstractList --depth=1 over the JDK tree:"
   echo "$focused"
