@@ -1,13 +1,14 @@
 #include "app/scan_context.h"
 
+#include <algorithm>
 #include <iostream>
+#include <thread>
 #include <vector>
 
 #include "app/usage.h"
 #include "base/log.h"
 #include "model/tree_view.h"
 #include "model/type_resolver.h"
-#include "parse/java_reader.h"
 #include "parse/parse_file.h"
 #include "platform/output.h"
 #include "publish/publish_text.h"
@@ -52,26 +53,41 @@ SwitchOutcome ScanContext::applySwitch(const std::string& argument) {
 }
 
 int ScanContext::walk(const std::string& path) {
+  if (!work_) {
+    int threads = options.threads;
+    if (threads == 0) threads = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    work_ = std::make_unique<OrderedWork<FileJob, FileScan, std::string>>(
+        threads,
+        [](std::string& buffer, FileJob& job, FileScan& scan) {
+          scanFile(job.path, job.settings, buffer, scan);
+        },
+        [this](FileScan& scan) {
+          if (!scan.settings.resolve) {
+            mergeFile(scan, classes, output);
+            return;
+          }
+          // Names are resolved once every file is read; what the switches
+          // before this path set travels with each file's reading. They
+          // stay as they are until every file of the path is merged.
+          JavaFile& reading = javaFiles.emplace_back(std::move(scan.java));
+          reading.path = scan.path;
+          reading.ignorePatterns = classes.ignorePatterns.size();
+          reading.includePatterns = classes.includePatterns.size();
+          reading.dump = scan.settings.logLevel >= Log::kStatementDump;
+        });
+  }
   ParseSettings settings;
   settings.logLevel = static_cast<uint32_t>(Log::threshold);
   settings.importLevel = options.importLevel;
-  int files;
-  if (options.resolve && options.importLevel < 0) {
-    // Names are resolved once every file is read; what the switches before
-    // this path set travels with each file's reading.
-    files = walkPath(path, options.ignoreFilePatterns, [&](const std::string& file) {
-      JavaFile& reading = javaFiles.emplace_back();
-      reading.path = file;
-      reading.ignorePatterns = classes.ignorePatterns.size();
-      reading.includePatterns = classes.includePatterns.size();
-      reading.dump = settings.logLevel >= Log::kStatementDump;
-      readJavaFile(loadSource(file, sourceBuffer), reading);
-    });
-  } else {
-    files = walkPath(path, options.ignoreFilePatterns, [&](const std::string& file) {
-      parseFile(file, classes, settings, sourceBuffer, output);
-    });
-  }
+  settings.resolve = options.resolve && options.importLevel < 0;
+  // The walker's own messages come after everything of the files before
+  // them, as they would if each file were read when the walk meets it.
+  Log::beforeMessage = [this] { work_->finish(); };
+  int files = walkPath(path, options.ignoreFilePatterns, [&](const std::string& file) {
+    work_->add({file, settings});
+  });
+  work_->finish();
+  Log::beforeMessage = nullptr;
   if (files >= 0) return files;
   pathMissing = true;
   return 0;

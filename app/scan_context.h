@@ -9,6 +9,8 @@
 #include "model/class_list.h"
 #include "model/java_file.h"
 #include "model/options.h"
+#include "parse/parse_file.h"
+#include "platform/ordered_work.h"
 #include "publish/publish.h"
 
 class Output;
@@ -50,6 +52,16 @@ class ScanContext {
 
   /// Standard output of the run (a memory sink in tests).
   Output& output;
+
+ private:
+  /// One selected file and the settings of the path that selected it.
+  struct FileJob {
+    std::string path;
+    ParseSettings settings;
+  };
+  /// Reads files on --threads threads and records them in walk order; made
+  /// at the first path, when the options for the whole run are known.
+  std::unique_ptr<OrderedWork<FileJob, FileScan, std::string>> work_;
 };
 
 #endif  // KINTREE_APP_SCAN_CONTEXT_H_

@@ -137,6 +137,21 @@ Outcome logLevel(ScanContext&, const Argument& a) {
                               : static_cast<int32_t>(static_cast<uint32_t>(Log::threshold) + 1);
   return Outcome::Go;
 }
+Outcome threads(ScanContext& c, const Argument& a) {
+  // Digits only, so that a typing error is not taken for some count.
+  constexpr int32_t kMostThreads = 256;
+  int32_t count = 0;
+  for (char digit : a.value) {
+    count = digit >= '0' && digit <= '9' && count <= kMostThreads ? count * 10 + (digit - '0')
+                                                                  : kMostThreads + 1;
+  }
+  if (count < 1 || count > kMostThreads) {
+    Log().stream() << "Invalid thread count " << a.value;
+    return Outcome::Fail;
+  }
+  c.options.threads = count;
+  return Outcome::Go;
+}
 Outcome resolve(ScanContext& c, const Argument&) {
   c.options.resolve = true;
   return Outcome::Go;
@@ -191,6 +206,7 @@ constexpr SwitchValue kNeeded = SwitchValue::Needed;
 constexpr SwitchTime kAtOnce = SwitchTime::AtOnce;
 constexpr SwitchTime kLaterPaths = SwitchTime::LaterPaths;
 constexpr SwitchTime kAtPublishing = SwitchTime::AtPublishing;
+constexpr SwitchTime kWholeRun = SwitchTime::WholeRun;
 
 }  // namespace
 
@@ -265,6 +281,10 @@ const std::vector<SwitchRow>& switchTable() {
        help},
       {0, "version", kNone, nullptr, kAtOnce,
        "print the name and version to standard output and end the run", version},
+      {0, "threads", kNeeded, "N", kWholeRun,
+       "read and parse files on N threads, 1 to 256 (default: one per core); the output is the "
+       "same",
+       threads},
   };
   return kRows;
 }

@@ -6,6 +6,7 @@
 
 int32_t Log::threshold = 0;
 std::ostream* Log::destination = &std::cerr;
+std::function<void()> Log::beforeMessage;
 
 Log::Log(uint32_t level) : Log(Kind::Warning, level) {}
 
@@ -18,6 +19,7 @@ Log::Log(Kind kind, uint32_t level) : target(*destination), kind_(kind), active(
     target.setstate(std::ios::failbit);
     return;
   }
+  if (beforeMessage) beforeMessage();
   // Published text written so far must come first on a shared terminal.
   Output::standard().flush();
   target.clear();

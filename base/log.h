@@ -2,6 +2,7 @@
 #define KINTREE_BASE_LOG_H_
 
 #include <cstdint>
+#include <functional>
 #include <ostream>
 
 /// One message on standard error, ended when the object goes away: an
@@ -40,6 +41,9 @@ class Log {
   static int32_t threshold;
   /// Where messages go; standard error unless a test redirects it.
   static std::ostream* destination;
+  /// Called before a message is shown, so that work the run has queued
+  /// ahead of it shows its own messages and dumps first; empty when none.
+  static std::function<void()> beforeMessage;
 
  private:
   enum class Kind { Error, Warning, Plain };

@@ -36,6 +36,7 @@ struct Options {
   OutputStyle style = Graphics;                ///< -g, -x, -s, -h, -j, -z
   int32_t nodesPerFile = 0;                    ///< -N
   std::string outPath;                         ///< -O
+  int32_t threads = 0;                         ///< --threads; 0: one per core
   std::vector<std::string> focusNames;         ///< --focus, as written
   std::vector<std::regex> focusPatterns;       ///< --focus, compiled like -i
   int32_t depth = -1;                          ///< --depth; below 0 the trees are whole

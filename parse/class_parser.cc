@@ -73,50 +73,10 @@ size_t offsetBeforeCommaBlanks(std::string_view original, size_t offset) {
   return at;
 }
 
-void handleDeclaration(ClassGroups& groups, const std::string& statement, uint32_t line,
-                       const std::string& path, const std::string& currentPackage,
-                       std::vector<std::string>& nameStack, ClassList& classes,
-                       const ParseSettings& settings, Output& dumps) {
-  std::string name = nestingPrefix(nameStack) + groups.name;
-  std::string modifiers;
-  if (groups.annotation.empty() || groups.annotation[0] != '@') {
-    // A first token that is no annotation belongs to the modifiers.
-    modifiers = groups.annotation + " " + groups.modifiers;
-    groups.annotation.clear();
-  } else {
-    modifiers = groups.modifiers;
-  }
-  collapseSpaces(modifiers);
-
-  ClassInfo* record = classes.addClass(groups.kind, name, modifiers, path, currentPackage, true);
-  if (record) {
-    record->meta = groups.annotation;
-    record->generic = groups.generic;
-    record->line = line;
-    if (!groups.extends.empty()) {
-      for (const std::string& parent : clauseItems(groups.extends, " extends ")) {
-        classes.linkParent(record, parent, path, currentPackage);
-      }
-    }
-    if (!groups.implements.empty()) {
-      for (const std::string& item : clauseItems(groups.implements, " implements ")) {
-        ClassInfo* implemented =
-            classes.addClass("interface", item, "", path, currentPackage, false);
-        if (implemented) record->interfaces.insert(implemented);
-      }
-    }
-    if (settings.logLevel >= Log::kStatementDump) {
-      printDump(dumps, statement, modifiers, groups, name);
-    }
-  }
-  // The brace that ends the header opens the body of this name, refused or not.
-  nameStack.push_back(groups.name);
-}
-
 }  // namespace
 
-void parseClassText(std::string_view source, const std::string& path, ClassList& classes,
-                    const ParseSettings& settings, Output& dumps) {
+void readClasses(std::string_view source, std::vector<FoundClass>& found) {
+  found.clear();
   std::string currentPackage = "none";
   std::vector<std::string> nameStack;
   SourceStream input(source);
@@ -138,14 +98,65 @@ void parseClassText(std::string_view source, const std::string& path, ClassList&
         continue;
       }
       if (findClassDeclaration(normalized, groups)) {
-        uint32_t keywordLine = input.lineOf(offsetBeforeCommaBlanks(statement, groups.kindAt));
-        handleDeclaration(groups, normalized, keywordLine, path, currentPackage, nameStack, classes,
-                          settings, dumps);
+        FoundClass& declaration = found.emplace_back();
+        declaration.name = nestingPrefix(nameStack) + groups.name;
+        declaration.package = currentPackage;
+        declaration.statement = normalized;
+        declaration.line = input.lineOf(offsetBeforeCommaBlanks(statement, groups.kindAt));
+        // The brace that ends the header opens the body of this name,
+        // whether the list takes the record or not.
+        nameStack.push_back(groups.name);
+        declaration.groups = groups;
         continue;
       }
     }
     followBraces(statement, nameStack);
   }
+}
+
+void recordClasses(std::vector<FoundClass>& found, const std::string& path, ClassList& classes,
+                   const ParseSettings& settings, Output& dumps) {
+  for (FoundClass& declaration : found) {
+    ClassGroups& groups = declaration.groups;
+    std::string modifiers;
+    if (groups.annotation.empty() || groups.annotation[0] != '@') {
+      // A first token that is no annotation belongs to the modifiers.
+      modifiers = groups.annotation + " " + groups.modifiers;
+      groups.annotation.clear();
+    } else {
+      modifiers = groups.modifiers;
+    }
+    collapseSpaces(modifiers);
+
+    const std::string& package = declaration.package;
+    ClassInfo* record =
+        classes.addClass(groups.kind, declaration.name, modifiers, path, package, true);
+    if (!record) continue;
+    record->meta = groups.annotation;
+    record->generic = groups.generic;
+    record->line = declaration.line;
+    if (!groups.extends.empty()) {
+      for (const std::string& parent : clauseItems(groups.extends, " extends ")) {
+        classes.linkParent(record, parent, path, package);
+      }
+    }
+    if (!groups.implements.empty()) {
+      for (const std::string& item : clauseItems(groups.implements, " implements ")) {
+        ClassInfo* implemented = classes.addClass("interface", item, "", path, package, false);
+        if (implemented) record->interfaces.insert(implemented);
+      }
+    }
+    if (settings.logLevel >= Log::kStatementDump) {
+      printDump(dumps, declaration.statement, modifiers, groups, declaration.name);
+    }
+  }
+}
+
+void parseClassText(std::string_view source, const std::string& path, ClassList& classes,
+                    const ParseSettings& settings, Output& dumps) {
+  std::vector<FoundClass> found;
+  readClasses(source, found);
+  recordClasses(found, path, classes, settings, dumps);
 }
 
 size_t findTopLevel(std::string_view text, std::string_view characters, size_t start) {

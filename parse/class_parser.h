@@ -2,13 +2,36 @@
 #define KINTREE_PARSE_CLASS_PARSER_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "parse/class_pattern.h"
+
 class ClassList;
 class Output;
 struct ParseSettings;
+
+/// One declaration header as a file states it, before the class list takes
+/// it: reading a file needs nothing of the list, so files are read on any
+/// thread and recorded in order.
+struct FoundClass {
+  ClassGroups groups;
+  std::string name;       ///< nesting name: enclosing names and the declared one
+  std::string package;    ///< the package in force at the declaration
+  std::string statement;  ///< the header statement, for the dump
+  uint32_t line = 0;      ///< line of the kind keyword, 1-based
+};
+
+/// Reads every declaration header of `source` into `found`, in order.
+void readClasses(std::string_view source, std::vector<FoundClass>& found);
+
+/// Records the declarations of the file `path` in the class list, in order;
+/// with the statement dump level each one the list takes is described on
+/// `dumps`.
+void recordClasses(std::vector<FoundClass>& found, const std::string& path, ClassList& classes,
+                   const ParseSettings& settings, Output& dumps);
 
 /// Records the declarations found in `source`, the text of the file `path`;
 /// with the statement dump level, each one is also described on `dumps`.

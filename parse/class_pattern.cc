@@ -220,8 +220,9 @@ bool ClassMatcher::match(std::string_view text, ClassGroups& groups) {
 }  // namespace
 
 bool matchClassPattern(std::string_view text, ClassGroups& groups) {
-  // Reused between calls so that statements need no allocation of their own.
-  static ClassMatcher matcher;
+  // Reused between calls so that statements need no allocation of their
+  // own; one per thread, as files are read on several.
+  thread_local ClassMatcher matcher;
   return matcher.match(text, groups);
 }
 

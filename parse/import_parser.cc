@@ -48,37 +48,56 @@ void writeClassListDump(Output& out, const ClassList& classes) {
 
 }  // namespace
 
-void parseImports(const std::string& path, ClassList& classes, const ParseSettings& settings,
-                  std::string& buffer, Output& dumps) {
-  SourceStream input(loadSource(path, buffer));
+void readImports(std::string_view source, int32_t importLevel, std::vector<FoundImport>& found) {
+  found.clear();
+  SourceStream input(source);
   std::string_view line;
   std::string statement;
-  std::string currentPackage = "none";
-  ClassInfo* packageRecord = nullptr;
   std::string packageName;
   ImportGroups import;
-
   while (readStatement(input, statement, line)) {
     replaceAll(statement, ", ", ",");
     if (findImportPackage(statement, packageName)) {
+      FoundImport& package = found.emplace_back();
+      package.isPackage = true;
       // When shortening would leave nothing, the package keeps its full name
       // for the links below but gets no record of its own.
-      bool nothingLeft = dropLastComponents(packageName, settings.importLevel);
-      currentPackage = packageName;
-      if (!nothingLeft) {
-        packageRecord = classes.addClass("class", packageName, "", path, packageName, true);
-      }
+      package.nothingLeft = dropLastComponents(packageName, importLevel);
+      package.import.name = packageName;
       continue;
     }
     if (!findImport(statement, import)) continue;
-    if (dropLastComponents(import.name, settings.importLevel)) continue;
+    if (dropLastComponents(import.name, importLevel)) continue;
     replaceAll(import.name, ".*", "");
-    ClassInfo* record =
-        classes.addClass("class", import.name, import.modifier, path, import.name, false);
+    FoundImport& accepted = found.emplace_back();
+    accepted.import = import;
+    accepted.statement = statement;
+  }
+}
+
+void recordImports(const std::vector<FoundImport>& found, const std::string& path,
+                   ClassList& classes, const ParseSettings& settings, Output& dumps) {
+  std::string currentPackage = "none";
+  ClassInfo* packageRecord = nullptr;
+  for (const FoundImport& entry : found) {
+    const std::string& name = entry.import.name;
+    if (entry.isPackage) {
+      currentPackage = name;
+      if (!entry.nothingLeft) packageRecord = classes.addClass("class", name, "", path, name, true);
+      continue;
+    }
+    ClassInfo* record = classes.addClass("class", name, entry.import.modifier, path, name, false);
     if (record) classes.linkParent(record, currentPackage, path, currentPackage);
     if (settings.logLevel >= Log::kStatementDump) {
-      writeImportDump(dumps, statement, import, packageRecord);
+      writeImportDump(dumps, entry.statement, entry.import, packageRecord);
     }
   }
   if (settings.logLevel >= Log::kClassListDump) writeClassListDump(dumps, classes);
+}
+
+void parseImports(const std::string& path, ClassList& classes, const ParseSettings& settings,
+                  std::string& buffer, Output& dumps) {
+  std::vector<FoundImport> found;
+  readImports(loadSource(path, buffer), settings.importLevel, found);
+  recordImports(found, path, classes, settings, dumps);
 }

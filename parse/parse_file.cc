@@ -2,15 +2,37 @@
 
 #include "parse/class_parser.h"
 #include "parse/import_parser.h"
+#include "parse/java_reader.h"
 #include "platform/file_system.h"
+
+void scanFile(const std::string& path, const ParseSettings& settings, std::string& buffer,
+              FileScan& scan) {
+  scan.path = path;
+  scan.settings = settings;
+  std::string_view source = loadSource(path, buffer);
+  if (settings.resolve) {
+    scan.java = JavaFile();
+    readJavaFile(source, scan.java);
+  } else if (settings.importLevel < 0) {
+    readClasses(source, scan.classes);
+  } else {
+    readImports(source, settings.importLevel, scan.imports);
+  }
+}
+
+void mergeFile(FileScan& scan, ClassList& classes, Output& dumps) {
+  if (scan.settings.importLevel < 0) {
+    recordClasses(scan.classes, scan.path, classes, scan.settings, dumps);
+  } else {
+    recordImports(scan.imports, scan.path, classes, scan.settings, dumps);
+  }
+}
 
 void parseFile(const std::string& path, ClassList& classes, const ParseSettings& settings,
                std::string& buffer, Output& dumps) {
-  if (settings.importLevel < 0) {
-    parseClassText(loadSource(path, buffer), path, classes, settings, dumps);
-  } else {
-    parseImports(path, classes, settings, buffer, dumps);
-  }
+  FileScan scan;
+  scanFile(path, settings, buffer, scan);
+  mergeFile(scan, classes, dumps);
 }
 
 std::string_view loadSource(const std::string& path, std::string& buffer) {

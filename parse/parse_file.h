@@ -4,6 +4,11 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "model/java_file.h"
+#include "parse/class_parser.h"
+#include "parse/import_parser.h"
 
 class ClassList;
 class Output;
@@ -16,7 +21,29 @@ struct ParseSettings {
   /// -M: below 0 declarations are read, else imports shortened by this many
   /// components.
   int32_t importLevel = -1;
+  /// --resolve (without -M): the Java-aware reading into FileScan::java.
+  bool resolve = false;
 };
+
+/// What reading one file found, before the class list takes it; reused
+/// from one file to the next.
+struct FileScan {
+  std::string path;
+  ParseSettings settings;
+  std::vector<FoundClass> classes;   ///< without -M
+  std::vector<FoundImport> imports;  ///< with -M
+  JavaFile java;                     ///< with --resolve: read here, resolved after the walk
+};
+
+/// Reads the file `path` through `buffer` as `settings` ask: the half of a
+/// file's parse that needs nothing of the class list, so any thread may do
+/// it.
+void scanFile(const std::string& path, const ParseSettings& settings, std::string& buffer,
+              FileScan& scan);
+
+/// Records what scanFile found: the half of the parse that changes the
+/// class list and writes dumps, done for one file after the other.
+void mergeFile(FileScan& scan, ClassList& classes, Output& dumps);
 
 /// Hands one selected file to the parser the settings ask for: class
 /// declarations by default, imports once -M set an import level. The file

@@ -46,10 +46,7 @@ CASES
 # Every long option the binary describes is offered, with its "=" when it
 # takes a value.
 all_long=$(offers --)
-# The help screen is coloured: the escape sequences go before the names are
-# taken, or an option with a value would be read without its "=".
-for option in --help --version $(kintree --help | sed 's/\x1b\[[0-9;]*m//g' |
-  grep -oE -- '--[a-z][a-z0-9-]*=?' | sort -u); do
+for option in --help --version $(kintree --help | sed 's/\x1b\[[0-9;]*m//g' | grep -oE -- '--[a-z][a-z0-9-]*=?' | sort -u); do
   case " $all_long " in
     *" $option "*) ;;
     *) echo "kintree --<TAB> does not offer $option"; failed=1 ;;

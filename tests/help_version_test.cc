@@ -54,7 +54,7 @@ TEST(HelpVersion, RequestsAfterPathsEndTheRunAtOnce) {
 // A one-letter switch keeps its silence: "+-help" has the ignored letter
 // "-", "-help" is the -h switch with nothing to publish, "--" is a bare
 // letter "-". A long option the table does not take ends the run before
-// anything after it is read.
+// anything after it is read; so does a thread count out of range.
 TEST(HelpVersion, NearMissesAreSilentLettersOrUnknownLongOptions) {
   const std::string kEmptySummary = "kintree - Files read:0 classes extracted:0\n\n";
   struct Case {
@@ -69,6 +69,13 @@ TEST(HelpVersion, NearMissesAreSilentLettersOrUnknownLongOptions) {
       {"-x --versio=2 --help", 255, "\x1b[01;31m Error Unknown option --versio=2\x1b[00m \n"},
       {"--version=2", 255, "\x1b[01;31m Error Option --version takes no value\x1b[00m \n"},
       {"--help= .", 255, "\x1b[01;31m Error Option --help takes no value\x1b[00m \n"},
+      // A thread count is 1 to 256 in digits, checked before any path.
+      {". --threads=0", 255, "\x1b[01;31m Error Invalid thread count 0\x1b[00m \n"},
+      {"--threads=257", 255, "\x1b[01;31m Error Invalid thread count 257\x1b[00m \n"},
+      {"--threads=4294967298", 255, "\x1b[01;31m Error Invalid thread count 4294967298\x1b[00m \n"},
+      {"--threads=2x", 255, "\x1b[01;31m Error Invalid thread count 2x\x1b[00m \n"},
+      {"--threads", 255, "\x1b[01;31m Error Option --threads needs a value\x1b[00m \n"},
+      {"--threads=256", 0, kEmptySummary},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments);

@@ -6,6 +6,8 @@
 # Files the run must create are listed under `expected/`: exactly those new
 # files must appear, each with the same bytes.
 # KINTREE_UPDATE_GOLDEN=1 rewrites the expectations instead.
+# KINTREE_GOLDEN_THREADS=N adds --threads=N before the arguments: the run
+# must give the same bytes on any number of threads.
 set -u
 binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 case_dir=$(cd "$2" && pwd)
@@ -43,6 +45,7 @@ if [ -d "$case_dir/src" ]; then cp -R "$case_dir/src/." "$work/"; fi
 if [ -x "$case_dir/setup.sh" ]; then (cd "$work" && "$case_dir/setup.sh") || exit 1; fi
 
 args=()
+if [ -n "${KINTREE_GOLDEN_THREADS:-}" ]; then args+=("--threads=$KINTREE_GOLDEN_THREADS"); fi
 if [ -f "$case_dir/args" ]; then
   while IFS= read -r line || [ -n "$line" ]; do args+=("$line"); done <"$case_dir/args"
 fi

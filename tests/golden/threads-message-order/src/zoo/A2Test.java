@@ -1,0 +1,2 @@
+package zoo;
+public class DogTest { }

@@ -1,0 +1,3 @@
+package zoo;
+public class Animal { }
+public class Cat extends Animal { }
