@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "parse/class_parser.h"
 #include "model/java_file.h"
+#include "parse/class_parser.h"
 #include "parse/import_parser.h"
 
 class ClassList;
