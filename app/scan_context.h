@@ -44,8 +44,8 @@ class ScanContext {
   ClassList classes;
   /// Declared after what it refers to, so it goes first.
   std::unique_ptr<Publish> publisher;
-  bool pathMissing = false;             ///< a path argument named nothing: the run fails
-  std::string sourceBuffer;             ///< holds the file being parsed, reused for the next
+  bool pathMissing = false;  ///< a path argument named nothing: the run fails
+  std::string sourceBuffer;  ///< holds the file being parsed, reused for the next
   /// With --resolve: every file's reading, in walk order, until the walk ends.
   std::vector<JavaFile> javaFiles;
   std::string programName = "kintree";  ///< as invoked, for the usage screen

@@ -46,7 +46,9 @@ CASES
 # Every long option the binary describes is offered, with its "=" when it
 # takes a value.
 all_long=$(offers --)
-for option in --help --version $(kintree --help | grep -oE -- '--[a-z][a-z0-9-]*=?' | sort -u); do
+# The colours go first: they stand between a name and its "=".
+for option in --help --version $(kintree --help | sed 's/\x1b\[[0-9;]*m//g' |
+  grep -oE -- '--[a-z][a-z0-9-]*=?' | sort -u); do
   case " $all_long " in
     *" $option "*) ;;
     *) echo "kintree --<TAB> does not offer $option"; failed=1 ;;
