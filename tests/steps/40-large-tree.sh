@@ -85,5 +85,5 @@ fi
 python3 tests/json_output_test.py doc/kintree.schema.json build/kintree --tree \
   "$large_work/jdk/java.base" -A -I
 rm -rf "$large_work"
-echo "== large tree: $large_files files in java.base, same output twice;" \
+echo "== large tree: $large_files files in java.base, the same output on 1, 2 and 8 threads;" \
   "whole JDK: no name with a blank or permits, -x $large_bytes bytes"
