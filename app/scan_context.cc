@@ -7,6 +7,7 @@
 
 #include "app/usage.h"
 #include "base/log.h"
+#include "model/tree_view.h"
 #include "model/type_resolver.h"
 #include "parse/parse_file.h"
 #include "platform/output.h"
@@ -134,11 +135,13 @@ int ScanContext::run(int argc, char** argv) {
   int count = static_cast<int>(classes.size());
   output.flush();
   Log::plain().stream() << "kintree - Files read:" << filesRead << " classes extracted:" << count;
-  bool written = true;
-  if (count != 0) {
-    written = publisher->publish();
-    classes.release();
-  }
+  // A --focus name that matches nothing is a mistake, not an empty picture.
+  std::vector<std::string> unmatched;
+  if (!options.focusPatterns.empty()) unmatched = markFocus(classes, options);
+  for (const std::string& name : unmatched) Log().stream() << "No class matches " << name;
+  bool written = unmatched.empty();
+  if (count != 0 && written) written = publisher->publish();
+  classes.release();
   output.flush();
   Log::plain();  // the empty line that ends every summarised run
   // A graph file that could not be written is lost output, and a path that

@@ -156,6 +156,30 @@ Outcome resolve(ScanContext& c, const Argument&) {
   c.options.resolve = true;
   return Outcome::Go;
 }
+Outcome focus(ScanContext& c, const Argument& a) {
+  c.options.focusNames.push_back(a.value);
+  Outcome outcome = addPattern(c.options.focusPatterns, a);
+  if (outcome != Outcome::Go) c.options.focusNames.pop_back();
+  return outcome;
+}
+Outcome depth(ScanContext& c, const Argument& a) {
+  // Only plain digits: a sign or a typo would otherwise read as 0, roots only.
+  bool digits = !a.value.empty() && a.value.find_first_not_of("0123456789") == std::string::npos;
+  if (!digits) {
+    Log().stream() << "Invalid depth " << a.value;
+    return Outcome::Fail;
+  }
+  c.options.depth = parseNumber(a.value.c_str());
+  return Outcome::Go;
+}
+Outcome once(ScanContext& c, const Argument&) {
+  c.options.once = true;
+  return Outcome::Go;
+}
+Outcome packages(ScanContext& c, const Argument&) {
+  c.options.packages = true;
+  return Outcome::Go;
+}
 Outcome head(ScanContext& c, const Argument& a) { return loadInto(c, a, SectionKind::Head); }
 Outcome bodyBegin(ScanContext& c, const Argument& a) {
   return loadInto(c, a, SectionKind::BodyBegin);
@@ -242,6 +266,17 @@ const std::vector<SwitchRow>& switchTable() {
        "one interactive HTML page, self-contained and offline", page},
       {0, "resolve", kNone, nullptr, SwitchTime::WholeRun,
        "read every kind of Java type and link each name to the type it means", resolve},
+      {0, "focus", kNeeded, "NAME", kAtPublishing,
+       "show only the classes matching NAME (a -i pattern), their ancestors and descendants "
+       "(repeatable)",
+       focus},
+      {0, "depth", kNeeded, "N", kAtPublishing,
+       "stop the trees N levels below each root, or each focused class", depth},
+      {0, "once", kNone, nullptr, kAtPublishing,
+       "print each subtree once, marking where it appears again", once},
+      {0, "packages", kNone, nullptr, kAtPublishing,
+       "group by package: a line before the roots of each in the text tree, clusters in GraphViz",
+       packages},
       {0, "help", kNone, nullptr, kAtOnce, "print this screen to standard output and end the run",
        help},
       {0, "version", kNone, nullptr, kAtOnce,

@@ -26,6 +26,7 @@ struct ClassInfo {
   uint32_t line = 0;     ///< line of the declaration's keyword (1-based); 0 for a placeholder
   bool defined = false;  ///< a declaration has been recorded
   uint32_t flags = 0;    ///< kPrinted
+  bool focused = false;  ///< a --focus name matches it (set once every path is read)
   ClassSet interfaces;   ///< implemented interfaces (one-way)
   ClassSet parents;      ///< classes this one extends
   ClassSet children;     ///< classes that extend this one

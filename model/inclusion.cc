@@ -5,9 +5,11 @@
 
 #include "model/class_list.h"
 
-Inclusion::Inclusion(const ClassList& classes, bool includeNonPublic, bool includeInterfaces)
+Inclusion::Inclusion(const ClassList& classes, bool includeNonPublic, bool includeInterfaces,
+                     const TreeView* view)
     : includeNonPublic_(includeNonPublic),
       includeInterfaces_(includeInterfaces),
+      view_(view),
       verdict_(classes.sequenceLimit(), kUnknown),
       visitIndex_(classes.sequenceLimit(), 0),
       lowLink_(classes.sequenceLimit(), 0),
@@ -15,9 +17,13 @@ Inclusion::Inclusion(const ClassList& classes, bool includeNonPublic, bool inclu
       reaches_(classes.sequenceLimit(), false),
       stackPosition_(classes.sequenceLimit(), 0),
       seenEpoch_(classes.sequenceLimit(), 0),
-      descent_(classes) {}
+      descent_(classes) {
+  descent_.follow(view, false, false);
+}
 
 bool Inclusion::passesOwnTest(const ClassInfo& record) const {
+  if (view_ && !view_->selected(record)) return false;
+  if (TreeView::isFocused(record)) return true;
   if (!isClassKind(record.kind)) return includeInterfaces_;
   if (includeNonPublic_) return true;
   return record.modifiers.find("public") != std::string::npos;
@@ -30,6 +36,7 @@ bool Inclusion::isShown(const ClassInfo& record) const {
 
 bool Inclusion::isShownDeep(const ClassInfo& record) {
   if (record.flags & kPrinted) return false;
+  if (view_ && !view_->selected(record)) return false;
   if (verdict_[record.sequence] == kUnknown) evaluate(record);
   return verdict_[record.sequence] == kAccepted;
 }
@@ -49,7 +56,8 @@ void Inclusion::evaluate(const ClassInfo& start) {
       in.visitIndex_[id] = in.lowLink_[id] = ++counter;
       in.onStack_[id] = true;
       in.stackPosition_[id] = static_cast<uint32_t>(members.size());
-      in.reaches_[id] = in.passesOwnTest(record) || record.children.contains(&record);
+      const ClassSet& children = in.view_ ? in.view_->children(record) : record.children;
+      in.reaches_[id] = in.passesOwnTest(record) || children.contains(&record);
       members.push_back(&record);
     }
 

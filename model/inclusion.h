@@ -6,6 +6,7 @@
 
 #include "model/class_info.h"
 #include "model/descent.h"
+#include "model/tree_view.h"
 
 class ClassList;
 
@@ -18,7 +19,10 @@ class ClassList;
 /// diamond costs one visit per record, and cycles end.
 class Inclusion {
  public:
-  Inclusion(const ClassList& classes, bool includeNonPublic, bool includeInterfaces);
+  /// With a `view` (--focus) only its selection is shown, along its links,
+  /// and a focused record passes whatever -A and -I say.
+  Inclusion(const ClassList& classes, bool includeNonPublic, bool includeInterfaces,
+            const TreeView* view = nullptr);
 
   /// The test for one record on its own.
   bool isShown(const ClassInfo& record) const;
@@ -34,6 +38,7 @@ class Inclusion {
 
   bool includeNonPublic_;
   bool includeInterfaces_;
+  const TreeView* view_;
   enum : uint8_t { kUnknown, kAccepted, kRejected };
   std::vector<uint8_t> verdict_;      // by sequence number
   std::vector<uint32_t> visitIndex_;  // scratch for evaluate(), 0 = unvisited

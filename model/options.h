@@ -37,6 +37,14 @@ struct Options {
   int32_t nodesPerFile = 0;                    ///< -N
   std::string outPath;                         ///< -O
   int32_t threads = 0;                         ///< --threads; 0: one per core
+  std::vector<std::string> focusNames;         ///< --focus, as written
+  std::vector<std::regex> focusPatterns;       ///< --focus, compiled like -i
+  int32_t depth = -1;                          ///< --depth; below 0 the trees are whole
+  bool once = false;                           ///< --once
+  bool packages = false;                       ///< --packages
+
+  /// A run that shows part of the trees (--focus, --depth).
+  bool partialTrees() const { return !focusPatterns.empty() || depth >= 0; }
 };
 
 #endif  // KINTREE_MODEL_OPTIONS_H_

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/descent.h"
@@ -10,6 +11,7 @@
 class ClassList;
 class Inclusion;
 class Output;
+class TreeView;
 struct ClassInfo;
 struct Options;
 
@@ -28,9 +30,10 @@ class DtreeWriter {
 
  private:
   /// The node lines of the descendants of `record`, whose node is `id`.
-  void writeChildNodes(int32_t id, const ClassInfo& record, Inclusion& inclusion);
-  /// One "d.add(...);" line.
-  void writeNode(int32_t id, int32_t parentId, const ClassInfo& record);
+  void writeChildNodes(int32_t id, const ClassInfo& record, Inclusion& inclusion,
+                       const TreeView& view);
+  /// One "d.add(...);" line; `mark` ends the label (see treeMark).
+  void writeNode(int32_t id, int32_t parentId, const ClassInfo& record, std::string_view mark);
 
   const ClassList& classes_;
   const Options& options_;

@@ -6,6 +6,7 @@
 #include "model/class_list.h"
 #include "model/inclusion.h"
 #include "model/options.h"
+#include "model/tree_view.h"
 #include "platform/file_system.h"
 #include "platform/output.h"
 #include "publish/format_date.h"
@@ -104,10 +105,12 @@ void HtmlTableWriter::writeTable() {
   size_t separator = sharedPath.rfind(kPathSeparator);
   size_t dirLength = separator == std::string::npos ? 0 : separator + 1;
 
-  Inclusion inclusion(classes_, options_.includeNonPublic, options_.includeInterfaces);
+  TreeView view(classes_, options_);
+  Inclusion inclusion(classes_, options_.includeNonPublic, options_.includeInterfaces,
+                      view.focusing() ? &view : nullptr);
   for (const auto& entry : classes_.records()) {
     const ClassInfo& record = *entry.second;
-    if (!inclusion.isShown(record)) continue;
+    if (!view.shown(record) || !inclusion.isShown(record)) continue;
     // Measured on the raw name; the dots survive escaping unchanged.
     std::string name = htmlEscape(record.name);
     if (record.name.size() > kLongName) replaceAll(name, ".", ".<br>");

@@ -2,6 +2,8 @@
 
 #include "model/class_list.h"
 #include "model/inclusion.h"
+#include "model/packages.h"
+#include "model/tree_view.h"
 #include "platform/output.h"
 #include "publish/dtree_writer.h"
 #include "publish/embedded_images.h"
@@ -160,14 +162,26 @@ void PublishHtml::printImageTree() {
     writeImageStyles(out_);
     out_ << "<body>\n<table>\n";
   }
-  TreeColumns columns = measureColumns(classes_, false);
+  const TreeView& view = prepareView();
+  Inclusion inclusion(classes_, options_.includeNonPublic, options_.includeInterfaces,
+                      view.focusing() ? &view : nullptr);
+  TreeColumns columns =
+      options_.partialTrees()
+          ? measureColumns(classes_, false,
+                           [&](const ClassInfo& record) { return view.shown(record); })
+          : measureColumns(classes_, false);
   TreeLines lines(out_, style, htmlEscape, columns);
   // Every parentless record is a root here, whatever -A and -I say; only
   // the children are filtered.
-  Inclusion inclusion(classes_, options_.includeNonPublic, options_.includeInterfaces);
-  for (const auto& entry : classes_.records()) {
-    const ClassInfo& root = *entry.second;
-    if (!root.parents.empty()) continue;
+  bool grouped = false;
+  PackageGroup group{};
+  for (const ClassInfo* entry : view.roots(classes_, false, options_.packages)) {
+    const ClassInfo& root = *entry;
+    if (options_.packages && (!grouped || packageGroup(root) != group)) {
+      group = packageGroup(root);
+      grouped = true;
+      lines.packageLine(group);
+    }
     out_ << "<tr><td>";
     lines.fileField(root);
     out_ << "<td> ";
@@ -176,8 +190,8 @@ void PublishHtml::printImageTree() {
     lines.text(root.name);
     out_ << ' ';
     lines.interfaces(root, " Interfaces:");
-    out_ << "</tr>\n";
-    lines.children(root, inclusion, descent_);
+    out_ << treeMark(root, false, 0, inclusion, view) << "</tr>\n";
+    lines.children(root, inclusion, descent_, view);
   }
   if (style == HtmlImages) out_ << "</table>\n</body>\n</html>\n";
 }

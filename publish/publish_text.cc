@@ -6,6 +6,8 @@
 #include "model/class_list.h"
 #include "model/inclusion.h"
 #include "model/options.h"
+#include "model/packages.h"
+#include "model/tree_view.h"
 #include "platform/output.h"
 #include "publish/output_style.h"
 #include "publish/tree_lines.h"
@@ -33,6 +35,12 @@ std::string commonFilePrefix(const ClassList& classes) {
 PublishText::PublishText(ClassList& classes, const Options& options, Output& out)
     : classes_(classes), options_(options), out_(out), descent_(classes) {}
 
+const TreeView& PublishText::prepareView() {
+  view_ = std::make_unique<TreeView>(classes_, options_);
+  descent_.follow(view_.get(), true, options_.once);
+  return *view_;
+}
+
 bool PublishText::publish() {
   if (options_.showNames) printNames();
   if (options_.showTree) printTree();
@@ -47,8 +55,11 @@ std::string PublishText::titleAt(size_t index, std::string_view fallback) const 
 void PublishText::printNames() {
   out_ << "Type\tClassName\tGeneric\tModifiers\tFirstParent\tFirstChild\tInterfaces\tFile\t"
           "Package\tMeta\n";
+  // --focus and --depth narrow the table to the records the trees show.
+  const TreeView& view = prepareView();
   for (const auto& entry : classes_.records()) {
     const ClassInfo& record = *entry.second;
+    if (!view.shown(record)) continue;
     out_ << record.kind << '\t' << record.name << '\t' << record.generic << '\t' << record.modifiers
          << '\t';
     out_ << (record.parents.empty() ? std::string_view("_NoParent_")
@@ -67,26 +78,42 @@ void PublishText::printNames() {
 void PublishText::printTree() {
   OutputStyle style = options_.style;
   for (const auto& entry : classes_.records()) entry.second->flags = 0;
-  TreeColumns columns = measureColumns(classes_, true);
+  const TreeView& view = prepareView();
+  Inclusion inclusion(classes_, options_.includeNonPublic, options_.includeInterfaces,
+                      view.focusing() ? &view : nullptr);
+  // A part of a large tree gets columns as wide as its own records need.
+  TreeColumns columns =
+      options_.partialTrees()
+          ? measureColumns(classes_, true,
+                           [&](const ClassInfo& record) {
+                             return view.shown(record) && inclusion.isShownDeep(record);
+                           })
+          : measureColumns(classes_, true);
   out_ << "Base path=" << columns.basePath << '\n';
   out_ << TreeHeader[style];
 
-  Inclusion inclusion(classes_, options_.includeNonPublic, options_.includeInterfaces);
   TreeLines lines(out_, style, nullptr, columns);
-  for (const auto& entry : classes_.records()) {
-    ClassInfo& root = *entry.second;
-    bool isRoot = root.parents.empty() || root.parents.contains(&root);
-    if (!isRoot || !inclusion.isShownDeep(root)) continue;
+  bool grouped = false;
+  PackageGroup group{};
+  for (ClassInfo* entry : view.roots(classes_, true, options_.packages)) {
+    ClassInfo& root = *entry;
+    if (!inclusion.isShownDeep(root)) continue;
     inclusion.markPrinted(root);
+    if (options_.packages && (!grouped || packageGroup(root) != group)) {
+      group = packageGroup(root);
+      grouped = true;
+      lines.packageLine(group);
+    }
 
+    bool seen = descent_.expanded(root);
     out_ << LineStart[style];
     lines.fileField(root);
     out_ << FieldSeparator[style] << ' ';
     out_.field(root.modifiers, -columns.modifierWidth, columns.modifierWidth);
     out_ << ' ' << root.name << ' ' << root.generic << ' ' << root.meta;
     lines.interfaces(root, " Interfaces:");
-    out_ << LineEnd[style];
+    out_ << treeMark(root, seen, 0, inclusion, view) << LineEnd[style];
 
-    lines.children(root, inclusion, descent_);
+    if (!seen) lines.children(root, inclusion, descent_, view);
   }
 }

@@ -2,10 +2,12 @@
 #define KINTREE_PUBLISH_PUBLISH_TEXT_H_
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "model/descent.h"
+#include "model/tree_view.h"
 #include "publish/publish.h"
 
 class ClassList;
@@ -31,10 +33,15 @@ class PublishText : public Publish {
   std::string titleAt(size_t index, std::string_view fallback) const;
 
  protected:
+  /// What the trees show of the records that exist now (--focus, --depth),
+  /// made afresh; the descent follows it with the limits of the options.
+  const TreeView& prepareView();
+
   ClassList& classes_;
   const Options& options_;
   Output& out_;
-  Descent descent_;  // for every tree this publisher walks
+  std::unique_ptr<TreeView> view_;  // of the latest prepareView()
+  Descent descent_;                 // for every tree this publisher walks
 };
 
 /// The common leading part of two texts; an empty text never shortens the other.

@@ -6,6 +6,7 @@
 #include "base/replace.h"
 #include "model/class_list.h"
 #include "model/options.h"
+#include "model/tree_view.h"
 #include "platform/file_system.h"
 
 namespace {
@@ -15,6 +16,8 @@ constexpr std::string_view kAbstract = " [fillcolor=chartreuse] ";
 constexpr std::string_view kNonPublic = " [color=red] ";
 constexpr std::string_view kInterfaceBox = "  [style=filled, fillcolor=yellow] ";
 constexpr std::string_view kInterfaceEdge = " [color=red,penwidth=3.0] ";
+// A box whose children --depth leaves out.
+constexpr std::string_view kCutNode = " [style=\"filled,dashed\"]";
 
 /// Node counts only grow, and a graph of shared subtrees can count past any
 /// bound; they stop at the largest value instead of wrapping.
@@ -32,12 +35,6 @@ std::string_view ownStyle(const ClassInfo& record) {
   if (!contains(record.modifiers, "public")) return kNonPublic;
   if (contains(record.modifiers, "abstract")) return kAbstract;
   return {};
-}
-
-/// A record's node: its qualified name in the Java-aware reading, where
-/// nesting names repeat across packages; else its name, a line per part.
-std::string nodeName(const ClassInfo& record) {
-  return record.qualifiedName.empty() ? dotName(record.name) : quoteEscaped(record.qualifiedName);
 }
 
 /// The label that keeps a node named by its qualified name as short as the
@@ -70,6 +67,10 @@ std::string quoteEscaped(std::string_view text) {
   return escaped;
 }
 
+std::string nodeName(const ClassInfo& record) {
+  return record.qualifiedName.empty() ? dotName(record.name) : quoteEscaped(record.qualifiedName);
+}
+
 std::string dotName(std::string_view name) {
   std::string text = quoteEscaped(name);
   replaceAll(text, ".", "\\n");
@@ -91,7 +92,7 @@ std::string cleanGraphName(std::string text) {
 }
 
 PublishViz::PublishViz(ClassList& classes, const Options& options, Output& out)
-    : PublishText(classes, options, out), current_(&out_) {}
+    : PublishText(classes, options, out), current_(&out_), sizeDescent_(classes) {}
 
 bool PublishViz::publish() {
   writeFailed_ = false;
@@ -105,7 +106,22 @@ void PublishViz::writeGraphHeader() {
       << "\" {\nbgcolor=transparent\noverlap=false;\nlabel=\"" << quoteEscaped(graphLabel)
       << " Class Hierarchy - Tavrin & GraphViz\";\nfontsize=12;\n"
          "node [shape=box,style=filled,fillcolor=white];\n";
+  // A part of a hierarchy or a graph in packages reads better as a column.
+  if (options_.partialTrees() || options_.packages) out << "rankdir=LR;\n";
   headerPending = false;
+  ++graphStamp_;
+}
+
+void PublishViz::closeGraph(Output& out) {
+  if (options_.packages) clusters_.write(out);
+  out << "}\n";
+}
+
+bool PublishViz::firstMention(const ClassInfo& record, std::vector<uint32_t>& stamps) {
+  if (stamps.size() <= record.sequence) stamps.resize(classes_.sequenceLimit(), 0);
+  if (stamps[record.sequence] == graphStamp_) return false;
+  stamps[record.sequence] = graphStamp_;
+  return true;
 }
 
 size_t PublishViz::writeInterfaceEdges(const ClassInfo& record) {
@@ -114,7 +130,9 @@ size_t PublishViz::writeInterfaceEdges(const ClassInfo& record) {
   std::string recordName = nodeName(record);
   for (const ClassInfo* implemented : record.interfaces) {
     std::string interfaceName = nodeName(*implemented);
-    out << '"' << interfaceName << '"' << kInterfaceBox << nodeLabel(*implemented) << '\n';
+    if (!options_.once || firstMention(*implemented, boxed_)) {
+      out << '"' << interfaceName << '"' << kInterfaceBox << nodeLabel(*implemented) << '\n';
+    }
     out << '"' << interfaceName << "\" -> \"" << recordName << '"' << kInterfaceEdge << '\n';
   }
   return record.interfaces.size();
@@ -139,19 +157,34 @@ uint64_t PublishViz::writeGraphNode(const ClassInfo& record) {
   struct Graph {
     PublishViz& viz;
     Output& out;
+    bool once;
     std::vector<Level> levels;
     uint64_t total = 0;
 
-    // Writes a record's interface lines. A record without children also
-    // gets its node lines and `count` holds its nodes; one with children
+    // Writes the colour line of a record's own modifiers; with --once only
+    // at its first mention in the graph.
+    void ownLines(const std::string& name, const ClassInfo& record, uint32_t level) {
+      std::string_view style = ownStyle(record);
+      if (!style.empty() && (!once || viz.firstMention(record, viz.styled_))) {
+        out << '"' << name << "\" " << style << '\n';
+      }
+      if (viz.view_ && viz.view_->cutsBelow(record, level, [](const ClassInfo&) { return true; }) &&
+          viz.firstMention(record, viz.dashed_)) {
+        out << '"' << name << '"' << kCutNode << '\n';
+      }
+    }
+
+    // Writes a record's interface lines. A record without links to draw
+    // also gets its node lines and `count` holds its nodes; one with links
     // opens a level (true) and is counted when the descent leaves it.
-    bool open(const ClassInfo& entered, uint64_t& count) {
+    bool open(const ClassInfo& entered, uint32_t level, uint64_t& count) {
+      if (viz.options_.packages) viz.clusters_.add(entered);
       count = viz.writeInterfaceEdges(entered);
       std::string name = nodeName(entered);
       std::string label = nodeLabel(entered);
-      if (entered.children.empty()) {
-        std::string_view style = ownStyle(entered);
-        if (!style.empty()) out << '"' << name << "\" " << style << '\n';
+      bool drawsLinks = viz.view_ ? viz.view_->keepsAny(entered, level) : !entered.children.empty();
+      if (!drawsLinks) {
+        ownLines(name, entered, level);
         out << '"' << name << '"' << label << '\n';
         count = saturatingAdd(count, 1);
         return false;
@@ -166,17 +199,34 @@ uint64_t PublishViz::writeGraphNode(const ClassInfo& record) {
       std::string_view parentStyle = contains(parent.modifiers, "abstract") ? kAbstract
                                      : level.firstEdge                      ? kCyanParent
                                                                             : std::string_view();
+      if (once && !level.firstEdge) parentStyle = {};
       level.firstEdge = false;
-      std::string_view childStyle = ownStyle(child);
       std::string childName = nodeName(child);
       if (!parentStyle.empty()) out << '"' << level.name << "\" " << parentStyle << '\n';
-      if (!childStyle.empty()) out << '"' << childName << "\" " << childStyle << '\n';
-      out << '"' << level.name << "\" -> \"" << childName << "\"\n";
+      uint32_t childLevel = viz.descent_.level();
+      if (reach == Reach::Open) {
+        std::string_view childStyle = ownStyle(child);
+        if (!childStyle.empty() && (!once || viz.firstMention(child, viz.styled_))) {
+          out << '"' << childName << "\" " << childStyle << '\n';
+        }
+      } else {
+        // Not entered, so its own lines come from here.
+        ownLines(childName, child, childLevel);
+        if (viz.options_.packages) viz.clusters_.add(child);
+      }
+      // Below a focused interface its implementers hang by their interface
+      // edge, which an entered child writes itself.
+      bool implementer = child.interfaces.contains(&parent) && !child.parents.contains(&parent);
+      if (!implementer) {
+        out << '"' << level.name << "\" -> \"" << childName << "\"\n";
+      } else if (reach != Reach::Open) {
+        out << '"' << level.name << "\" -> \"" << childName << '"' << kInterfaceEdge << '\n';
+      }
       level.count = saturatingAdd(level.count, 1);
-      if (reach == Reach::Cycle) return false;  // the edge, but no second descent
+      if (reach != Reach::Open) return false;  // the edge, but no second descent
       uint64_t leafCount = 0;
       // An opened level moves the others, so `level` is not used past here.
-      if (open(child, leafCount)) return true;
+      if (open(child, childLevel, leafCount)) return true;
       levels.back().count = saturatingAdd(levels.back().count, leafCount);
       return false;
     }
@@ -192,9 +242,9 @@ uint64_t PublishViz::writeGraphNode(const ClassInfo& record) {
     }
   };
 
-  Graph graph{*this, current(), {}};
+  Graph graph{*this, current(), options_.once, {}};
   uint64_t count = 0;
-  if (!graph.open(record, count)) return count;
+  if (!graph.open(record, 0, count)) return count;
   descent_.run(record, graph);
   return graph.total;
 }
@@ -208,6 +258,7 @@ uint64_t PublishViz::treeSize(const ClassInfo& record) {
   };
   struct Sizes {
     PublishViz& viz;
+    bool remember;  // sizes depend on the path under --depth and --once
     std::vector<Level> levels;
     uint64_t result = 0;
 
@@ -218,7 +269,8 @@ uint64_t PublishViz::treeSize(const ClassInfo& record) {
         level.cut = true;
         return false;
       }
-      if (viz.sizeKnown_[child.sequence]) {
+      if (reach == Reach::Seen || viz.descent_.expanded(child)) return false;
+      if (remember && viz.sizeKnown_[child.sequence]) {
         level.size = saturatingAdd(level.size, viz.sizeMemo_[child.sequence]);
         return false;
       }
@@ -229,7 +281,7 @@ uint64_t PublishViz::treeSize(const ClassInfo& record) {
     void leave(const ClassInfo& done, const ClassInfo* parent, size_t) {
       Level level = levels.back();
       levels.pop_back();
-      if (!level.cut) {
+      if (remember && !level.cut) {
         viz.sizeKnown_[done.sequence] = true;
         viz.sizeMemo_[done.sequence] = level.size;
       }
@@ -243,8 +295,11 @@ uint64_t PublishViz::treeSize(const ClassInfo& record) {
   };
 
   prepareTables();
-  Sizes sizes{*this, {{record.interfaces.size(), false}}};
-  descent_.run(record, sizes);
+  // With --once the estimate counts what the graph has not expanded yet.
+  sizeDescent_.forgetExpanded();
+  bool remember = options_.depth < 0 && !options_.once;
+  Sizes sizes{*this, remember, {{record.interfaces.size(), false}}};
+  sizeDescent_.run(record, sizes);
   return sizes.result;
 }
 
@@ -273,7 +328,7 @@ bool PublishViz::beginFile(const ClassInfo& root) {
 
 void PublishViz::endFile() {
   if (!outFile.isOpen()) return;
-  outFile << "}\n";
+  closeGraph(outFile);
   if (!outFile.close()) {
     out_.flush();
     Log::plain().stream() << "Failed to write " << fileName_;
@@ -289,6 +344,8 @@ void PublishViz::printTree() {
   // valid only within one walk.
   sizeKnown_.assign(classes_.sequenceLimit(), false);
   sizeMemo_.assign(classes_.sequenceLimit(), 0);
+  const TreeView& view = prepareView();
+  sizeDescent_.follow(&view, true, options_.once);
 
   bool split = !options_.outPath.empty();
   uint64_t budget = static_cast<uint32_t>(options_.nodesPerFile);
@@ -297,9 +354,8 @@ void PublishViz::printTree() {
   uint64_t count = 0;
   bool wroteToStandard = false;
 
-  for (const auto& entry : classes_.records()) {
-    const ClassInfo& root = *entry.second;
-    if (!root.parents.empty()) continue;
+  for (const ClassInfo* entry : view.roots(classes_, false, options_.packages)) {
+    const ClassInfo& root = *entry;
     if (split) {
       bool begin = !fileBegun || openFailed || options_.splitByTree ||
                    (budget != 0 && saturatingAdd(count, count) > budget &&
@@ -308,7 +364,7 @@ void PublishViz::printTree() {
         endFile();
         // The graph that went to standard output instead ends here, so
         // standard output only ever holds whole graphs.
-        if (openFailed) out_ << "}\n";
+        if (openFailed) closeGraph(out_);
         fileBegun = true;
         count = 0;
         openFailed = !beginFile(root);
@@ -322,5 +378,5 @@ void PublishViz::printTree() {
   }
 
   endFile();
-  if (split ? openFailed : wroteToStandard) out_ << "}\n";
+  if (split ? openFailed : wroteToStandard) closeGraph(out_);
 }

@@ -8,8 +8,10 @@
 #include <unordered_set>
 #include <vector>
 
+#include "model/descent.h"
 #include "platform/output.h"
 #include "publish/publish_text.h"
+#include "publish/viz_clusters.h"
 
 /// The GraphViz publisher: one DOT digraph of every tree on standard output,
 /// or with -O the trees split into .gv files by tree (-Z) or node budget (-N).
@@ -54,6 +56,10 @@ class PublishViz : public PublishText {
   void endFile();
   /// Sizes the per-record tables for the records that exist now.
   void prepareTables();
+  /// Writes the clusters of --packages and the closing brace of a graph.
+  void closeGraph(Output& out);
+  /// True the first time it is asked for `record` in the current graph.
+  bool firstMention(const ClassInfo& record, std::vector<uint32_t>& stamps);
 
   Output* current_;
   bool writeFailed_ = false;        // a graph file lost data
@@ -62,6 +68,14 @@ class PublishViz : public PublishText {
   std::vector<bool> sizeKnown_;
   /// fileKey of every file name begun in this run.
   std::unordered_set<std::string> begunFiles_;
+  Descent sizeDescent_;   // treeSize's own, apart from what the graph expanded
+  VizClusters clusters_;  // the boxes of the current graph, for --packages
+  // With --once each box gets its lines once per graph: stamps by sequence,
+  // equal to graphStamp_ once written in the current graph.
+  uint32_t graphStamp_ = 0;
+  std::vector<uint32_t> styled_;
+  std::vector<uint32_t> boxed_;
+  std::vector<uint32_t> dashed_;
 };
 
 /// The graph name made from a title: the directory part of a path, "*", "?"
@@ -71,6 +85,10 @@ std::string cleanGraphName(std::string text);
 /// A copy of `name` with every "." written as the DOT line break "\n", so
 /// each part of a dotted name stands on its own line of one box.
 std::string dotName(std::string_view name);
+
+/// A record's node: its qualified name in the Java-aware reading, where
+/// nesting names repeat across packages; else its dotName.
+std::string nodeName(const ClassInfo& record);
 
 /// `text` with every double quote and backslash escaped for a DOT string.
 std::string quoteEscaped(std::string_view text);

@@ -5,22 +5,31 @@
 #include "model/class_list.h"
 #include "model/descent.h"
 #include "model/inclusion.h"
+#include "model/packages.h"
+#include "model/tree_view.h"
 #include "platform/file_system.h"
 #include "platform/output.h"
 #include "publish/output_style.h"
 #include "publish/publish_text.h"
 
-TreeColumns measureColumns(const ClassList& classes, bool cutBase) {
+TreeColumns measureColumns(const ClassList& classes, bool cutBase,
+                           const std::function<bool(const ClassInfo&)>& shown) {
   TreeColumns columns;
   size_t fileWidth = 14;
   size_t modifierWidth = 6;
+  std::string basePath;
   for (const auto& entry : classes.records()) {
     const ClassInfo& record = *entry.second;
+    if (shown && !shown(record)) continue;
     fileWidth = std::max(fileWidth, record.file.size());
     modifierWidth = std::max(modifierWidth, record.modifiers.size());
+    // Only a shorter prefix can come out, so most records change nothing.
+    if (cutBase && (basePath.empty() || record.file.compare(0, basePath.size(), basePath) != 0)) {
+      basePath = commonPrefix(basePath, record.file);
+    }
   }
   if (cutBase) {
-    columns.basePath = commonFilePrefix(classes);
+    columns.basePath = std::move(basePath);
     size_t separator = columns.basePath.rfind(kPathSeparator);
     columns.skip = separator == std::string::npos ? 0 : separator + 1;
     fileWidth -= columns.skip;
@@ -80,7 +89,25 @@ size_t TreeLines::interfaces(const ClassInfo& record, std::string_view label) {
   return writeInterfaces(out_, record, label, escape_);
 }
 
-void TreeLines::childLine(const ClassInfo& child, const ClassInfo& parent) {
+std::string_view treeMark(const ClassInfo& record, bool seen, uint32_t level, Inclusion& inclusion,
+                          const TreeView& view) {
+  auto shown = [&](const ClassInfo& child) { return inclusion.isShownDeep(child); };
+  if (seen) {
+    for (const ClassInfo* child : view.children(record)) {
+      if (child != &record && shown(*child)) return " (see above)";
+    }
+    return {};
+  }
+  return view.cutsBelow(record, level, shown) ? " ..." : std::string_view();
+}
+
+void TreeLines::packageLine(const PackageGroup& group) {
+  out_ << LineStart[style_] << "Package ";
+  text(packageTitle(group));
+  out_ << LineEnd[style_];
+}
+
+void TreeLines::childLine(const ClassInfo& child, const ClassInfo& parent, std::string_view mark) {
   out_ << LineStart[style_];
   fileField(child);
   out_ << FieldSeparator[style_] << ' ';
@@ -94,20 +121,28 @@ void TreeLines::childLine(const ClassInfo& child, const ClassInfo& parent) {
     out_ << ')';
   }
   interfaces(child, " Interfaces:");
-  out_ << LineEnd[style_];
+  out_ << mark << LineEnd[style_];
 }
 
-void TreeLines::children(const ClassInfo& root, Inclusion& inclusion, Descent& descent) {
+void TreeLines::children(const ClassInfo& root, Inclusion& inclusion, Descent& descent,
+                         const TreeView& view) {
   struct Lines {
     TreeLines& lines;
     Inclusion& inclusion;
+    Descent& descent;
+    const TreeView& view;
 
     bool enter(const ClassInfo& child, const ClassInfo& parent, Reach reach, size_t) {
       if (reach == Reach::Cycle || !inclusion.isShownDeep(child)) return false;
       OutputStyle style = lines.style_;
-      bool isLast = &child == parent.children.last();
+      bool isLast = &child == view.children(parent).last();
       lines.prefix_.push(isLast ? BranchCorner[style] : BranchTee[style]);
-      lines.childLine(child, parent);
+      lines.childLine(child, parent,
+                      treeMark(child, reach == Reach::Seen, descent.level(), inclusion, view));
+      if (reach != Reach::Open) {
+        lines.prefix_.pop();  // shown, not entered: no leave() follows
+        return false;
+      }
       lines.prefix_.replaceLast(isLast ? StemBlank[style] : StemBar[style]);
       return true;
     }
@@ -115,6 +150,6 @@ void TreeLines::children(const ClassInfo& root, Inclusion& inclusion, Descent& d
       if (parent) lines.prefix_.pop();
     }
   };
-  Lines visitor{*this, inclusion};
+  Lines visitor{*this, inclusion, descent, view};
   descent.run(root, visitor);
 }

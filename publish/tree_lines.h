@@ -2,6 +2,8 @@
 #define KINTREE_PUBLISH_TREE_LINES_H_
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -12,7 +14,9 @@ class ClassList;
 class Descent;
 class Inclusion;
 class Output;
+class TreeView;
 struct ClassInfo;
+struct PackageGroup;
 
 /// Escapes text from the sources for one output format; nullptr writes it
 /// as it is.
@@ -26,10 +30,18 @@ struct TreeColumns {
   int modifierWidth = 6;
 };
 
-/// The column widths over every record of `classes`. With `cutBase` the
-/// file column leaves out the directory part of the base path (and is that
-/// much narrower); without, basePath stays empty.
-TreeColumns measureColumns(const ClassList& classes, bool cutBase);
+/// The column widths over every record of `classes`, or with `shown` over
+/// the records it accepts. With `cutBase` the file column leaves out the
+/// directory part of the base path (and is that much narrower); without,
+/// basePath stays empty.
+TreeColumns measureColumns(const ClassList& classes, bool cutBase,
+                           const std::function<bool(const ClassInfo&)>& shown = nullptr);
+
+/// What ends the line of a record that a tree does not expand: " (see
+/// above)" when it is `seen` (--once) and has shown links, " ..." when
+/// --depth leaves out shown links below its `level`, else nothing.
+std::string_view treeMark(const ClassInfo& record, bool seen, uint32_t level, Inclusion& inclusion,
+                          const TreeView& view);
 
 /// Writes `label` and the names of the record's interfaces, escaped;
 /// returns how many.
@@ -51,13 +63,17 @@ class TreeLines {
   void fileField(const ClassInfo& record);
   /// writeInterfaces in this format.
   size_t interfaces(const ClassInfo& record, std::string_view label);
-  /// One line per shown descendant of `root`, depth first, each drawn with
-  /// the connections to its ancestors; a record already on the current
-  /// path is not entered again, so cycles end.
-  void children(const ClassInfo& root, Inclusion& inclusion, Descent& descent);
+  /// One line per shown descendant of `root`, depth first along the
+  /// view's links, each drawn with the connections to its ancestors; a
+  /// record already on the current path is not entered again, so cycles
+  /// end. The descent must follow `view`.
+  void children(const ClassInfo& root, Inclusion& inclusion, Descent& descent,
+                const TreeView& view);
+  /// The line that names the package of the roots after it (--packages).
+  void packageLine(const PackageGroup& group);
 
  private:
-  void childLine(const ClassInfo& child, const ClassInfo& parent);
+  void childLine(const ClassInfo& child, const ClassInfo& parent, std::string_view mark);
 
   Output& out_;
   OutputStyle style_;

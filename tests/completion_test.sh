@@ -46,9 +46,7 @@ CASES
 # Every long option the binary describes is offered, with its "=" when it
 # takes a value.
 all_long=$(offers --)
-# The colours go first: they stand between a name and its "=".
-for option in --help --version $(kintree --help | sed 's/\x1b\[[0-9;]*m//g' |
-  grep -oE -- '--[a-z][a-z0-9-]*=?' | sort -u); do
+for option in --help --version $(kintree --help | sed 's/\x1b\[[0-9;]*m//g' | grep -oE -- '--[a-z][a-z0-9-]*=?' | sort -u); do
   case " $all_long " in
     *" $option "*) ;;
     *) echo "kintree --<TAB> does not offer $option"; failed=1 ;;

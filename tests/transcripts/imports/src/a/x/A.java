@@ -1,0 +1,7 @@
+package a.x;
+
+import b.B;
+import c.C;
+
+public class A {
+}

@@ -1,0 +1,7 @@
+package b.y;
+
+import c.C;
+import a.A;
+
+public class B {
+}

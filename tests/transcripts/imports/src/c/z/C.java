@@ -1,0 +1,7 @@
+package c.z;
+
+import a.A;
+import java.util.List;
+
+public class C {
+}

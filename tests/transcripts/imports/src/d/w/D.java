@@ -1,0 +1,7 @@
+package d.w;
+
+import a.A;
+import b.B;
+
+public class D {
+}

@@ -1,0 +1,4 @@
+package zoo.animals;
+
+public class Cat extends Animal implements Pet {
+}

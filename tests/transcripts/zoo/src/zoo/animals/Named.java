@@ -1,0 +1,5 @@
+package zoo.animals;
+
+public interface Named {
+    String name();
+}

@@ -1,0 +1,4 @@
+package zoo.animals;
+
+public interface Talker extends Named {
+}

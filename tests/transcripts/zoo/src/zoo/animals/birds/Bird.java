@@ -1,0 +1,6 @@
+package zoo.animals.birds;
+
+import zoo.animals.Animal;
+
+public class Bird extends Animal {
+}

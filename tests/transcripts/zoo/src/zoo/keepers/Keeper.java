@@ -1,0 +1,6 @@
+package zoo.keepers;
+
+import zoo.Zoo;
+
+public class Keeper extends Zoo {
+}
