@@ -30,6 +30,8 @@ std::vector<std::string> markFocus(ClassList& classes, const Options& options);
 class TreeView {
  public:
   TreeView(const ClassList& classes, const Options& options);
+  /// Whole trees: every record, along the children sets.
+  TreeView() = default;
 
   bool focusing() const { return !links_.empty(); }
   /// The --depth limit, or below 0 for whole trees.
@@ -96,8 +98,8 @@ class TreeView {
   void selectFocus(const ClassList& classes);
   void measureLevels(const ClassList& classes);
 
-  int32_t depth_;
-  std::vector<uint8_t> state_;   // by sequence: kUpward, kDownward; empty without --focus
+  int32_t depth_ = -1;
+  std::vector<uint8_t> state_;   // by sequence: kUpward, kDownward, kLinked; empty without --focus
   std::vector<ClassSet> links_;  // by sequence: what children() follows; empty without --focus
   std::vector<uint32_t> level_;  // by sequence: the smallest level drawn; empty without --depth
 };

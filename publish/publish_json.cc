@@ -16,7 +16,8 @@ bool PublishJson::publish() {
 }
 
 void PublishJson::printTree() {
-  writeDocument(ShownSet::ofTree(classes_, options_.includeNonPublic, options_.includeInterfaces));
+  writeDocument(ShownSet::ofTree(classes_, options_.includeNonPublic, options_.includeInterfaces,
+                                 &prepareView()));
 }
 
 std::string_view PublishJson::kindOf(const ClassInfo& record) const {
@@ -76,6 +77,9 @@ void PublishJson::writeType(const ClassInfo& record, uint32_t id, const ShownSet
   writeLinks("children", record.children, shown);
   writeLinks("interfaces", record.interfaces, shown);
   writeLinks("permits", record.permits, shown);
+  // Only under --focus and --depth, so other documents keep their bytes.
+  if (view_ && view_->focusing()) writeBelow(record, shown);
+  if (options_.depth >= 0) out_ << ",\"cut\":" << (shown.cut(record) ? "true" : "false");
   out_ << '}';
 }
 
@@ -85,6 +89,19 @@ void PublishJson::writeLinks(std::string_view key, const ClassSet& links, const 
   for (const ClassInfo* linked : links) {
     uint32_t index = shown.indexOf(*linked);
     if (index == ShownSet::kAbsent) continue;
+    if (!first) out_ << ',';
+    first = false;
+    out_.unsignedNumber(index);
+  }
+  out_ << ']';
+}
+
+void PublishJson::writeBelow(const ClassInfo& record, const ShownSet& shown) {
+  out_ << ",\"below\":[";
+  bool first = true;
+  for (const ClassInfo* linked : view_->children(record)) {
+    uint32_t index = shown.indexOf(*linked);
+    if (index == ShownSet::kAbsent || record.children.contains(linked)) continue;
     if (!first) out_ << ',';
     first = false;
     out_.unsignedNumber(index);

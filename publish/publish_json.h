@@ -32,6 +32,9 @@ class PublishJson : public PublishText {
 
  private:
   void writeType(const ClassInfo& record, uint32_t id, const ShownSet& shown);
+  /// Writes "below": the shown records --focus draws beneath `record` that
+  /// are not its children (an interface's implementers).
+  void writeBelow(const ClassInfo& record, const ShownSet& shown);
   /// Writes `key` and the ids of the shown records of `links`.
   void writeLinks(std::string_view key, const ClassSet& links, const ShownSet& shown);
   /// The kind word: the record's own, or in import mode "package" or "import".

@@ -6,6 +6,7 @@
 #include "base/char_class.h"
 #include "base/log.h"
 #include "model/options.h"
+#include "model/packages.h"
 #include "model/shown_set.h"
 #include "platform/output.h"
 #include "publish/json_escape.h"
@@ -116,16 +117,20 @@ std::string mermaidDiagram(const ShownSet& shown, bool byPackage, bool importMod
   auto writeClass = [&](uint32_t i, std::string_view indent) {
     text.append(indent).append("class ").append(ids[i]).append("[\"");
     appendMermaidLabel(text, records[i]->name);
+    // A class whose children --depth leaves out says so, as the tree does.
+    if (shown.cut(*records[i])) appendMermaidLabel(text, " ...");
     text += "\"]\n";
   };
   if (byPackage) {
-    // Packages in the order their first record comes; records without a
-    // package stand outside every block.
+    // Packages in the order their first record comes; records of the
+    // default package and names no source declares stand outside every
+    // block.
     std::map<std::string_view, std::vector<uint32_t>> members;
     std::vector<std::string_view> packages;
     for (uint32_t i = 0; i < records.size(); ++i) {
-      std::string_view package = records[i]->package;
-      if (package.empty()) {
+      PackageGroup group = packageGroup(*records[i]);
+      std::string_view package = group.name;
+      if (group.kind != PackageGroup::Named) {
         writeClass(i, "  ");
         continue;
       }
@@ -169,9 +174,9 @@ PublishMermaid::PublishMermaid(ClassList& classes, const Options& options, Outpu
     : PublishText(classes, options, out) {}
 
 void PublishMermaid::printTree() {
-  std::string text = mermaidDiagram(
-      ShownSet::ofTree(classes_, options_.includeNonPublic, options_.includeInterfaces), false,
-      options_.importLevel >= 0);
+  std::string text = mermaidDiagram(ShownSet::ofTree(classes_, options_.includeNonPublic,
+                                                     options_.includeInterfaces, &prepareView()),
+                                    options_.packages, options_.importLevel >= 0);
   out_ << text;
   size_t length = utf16Length(text);
   if (length > kMermaidTextLimit) {

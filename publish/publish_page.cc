@@ -1,6 +1,7 @@
 #include "publish/publish_page.h"
 
 #include "model/class_list.h"
+#include "model/options.h"
 #include "platform/output.h"
 #include "publish/page_template.h"
 
@@ -17,6 +18,8 @@ bool PublishPage::publish() {
   writeJsonString(out_, titleAt(0, "Class hierarchy"), target_);
   out_ << ",\"basePath\":";
   writeJsonString(out_, commonFilePrefix(classes_), target_);
+  // --packages opens the page grouped by package.
+  if (options_.packages) out_ << ",\"packages\":true";
   out_ << '}';
   out_ << PageBeforeData;
   printTree();

@@ -27,6 +27,16 @@
   var data = readJson('kintree-data');
   var types = data.types;
   var count = types.length;
+  // A run with --focus draws an interface's implementers beneath it: they
+  // come as its "below" ids, kids beside its children, and hang under it.
+  var kidLists = types.map(function (type) {
+    if (!type.below) return type.children;
+    return type.children.concat(type.below).sort(function (a, b) { return a - b; });
+  });
+  var hangsUnder = types.map(function (type) { return type.parents; });
+  types.forEach(function (type) {
+    (type.below || []).forEach(function (id) { hangsUnder[id] = hangsUnder[id].concat([type.id]); });
+  });
   // The run's common path prefix, cut after its last separator so that
   // file names show whole.
   var basePath = settings.basePath.slice(
@@ -140,7 +150,7 @@
     function walk() {
       while (head < tail) {
         var from = queue[head++];
-        var list = types[from].children;
+        var list = kidLists[from];
         for (var i = 0; i < list.length; i++) {
           var next = list[i];
           if (via[next] === -2 && (!filter || filter[next])) {
@@ -153,7 +163,7 @@
     var rec;
     for (rec = 0; rec < count; rec++) {
       if (filter && !filter[rec]) continue;
-      var parents = types[rec].parents;
+      var parents = hangsUnder[rec];
       var parentInView = false;
       for (var i = 0; i < parents.length && !parentInView; i++) {
         parentInView = !filter || filter[parents[i]] === 1;
@@ -233,7 +243,7 @@
   }
 
   function childIds(rec, filter) {
-    var list = types[rec].children;
+    var list = kidLists[rec];
     if (!filter) return list;
     var ids = [];
     for (var i = 0; i < list.length; i++) if (filter[list[i]]) ids.push(list[i]);
@@ -457,6 +467,9 @@
       } else if (node.cycle) {
         parts[4].textContent = 'cycle';
         parts[4].title = 'Already shown above on this path';
+      } else if (type.cut) {
+        parts[4].textContent = '...';
+        parts[4].title = 'Deeper levels left out by --depth';
       } else if (type.parents.length > 1) {
         parts[4].textContent = type.parents.length + ' parents';
         parts[4].title = 'Also under ' + type.parents.filter(function (id) {

@@ -94,6 +94,21 @@ test('interactive page', async (t) => {
     await context.close();
   });
 
+  await t.test('--focus, --depth and --packages: the part, its cut rows, grouped at load', async () => {
+    const html = runKintree(['--html', '--focus=Pet', '--depth=1', '--packages', examplesDir]);
+    const { page, log, context } = await openPage(browser, html);
+    assertOffline(log);
+    assert.ok(await page.isChecked('#packages'), 'grouped by package at load');
+    assert.deepEqual(await visibleRows(page), ['1 zoo.animals', '2 Named', '3 Pet']);
+    // Pet's implementers hang beneath it.
+    await page.click('#expand-all');
+    assert.deepEqual(await visibleRows(page), ['1 zoo.animals', '2 Named', '3 Pet', '4 Cat', '4 Dog']);
+    const notes = await page.$$eval('#space .row:not([hidden])', (rows) =>
+      rows.map((row) => row.querySelector('.note').textContent));
+    assert.deepEqual(notes, ['1 root', '', '', '', '...'], 'Dog.Puppy is below the depth');
+    await context.close();
+  });
+
   await t.test('searches, moves by keyboard, follows links, focuses, keeps the address', async () => {
     const html = runKintree(['--html', '-A', '-I', examplesDir]);
     const { page, log, context } = await openPage(browser, html);

@@ -1,0 +1,2 @@
+public class Free extends Base implements Shape {
+}

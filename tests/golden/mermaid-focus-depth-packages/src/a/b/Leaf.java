@@ -1,0 +1,4 @@
+package a.b;
+
+public class Leaf extends Mid {
+}

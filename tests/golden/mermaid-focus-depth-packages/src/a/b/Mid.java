@@ -1,0 +1,7 @@
+package a.b;
+
+import a.Base;
+import a.Shape;
+
+public class Mid extends Base implements Shape {
+}
