@@ -13,9 +13,14 @@ unset ASAN_OPTIONS UBSAN_OPTIONS
 
 # ThreadSanitizer over what runs threads: the tool alone (the unit suite
 # under it would take long to build and run, and runs one thread), on eight
-# threads, over every whole-run case and over java.base with its dumps.
-# Any report ends the run with status 66, which no case expects.
-need_packages openjdk-17-source unzip
+# threads, over every whole-run case and over java.base with its dumps, in
+# both modes. Any report ends the run with status 66, which no case expects.
+tsan_zip=/usr/lib/jvm/temurin-25-jdk-amd64/lib/src.zip
+if [ ! -f "$tsan_zip" ]; then
+  need_packages openjdk-17-source
+  tsan_zip=$(readlink -f /usr/lib/jvm/openjdk-17/lib/src.zip)
+fi
+need_packages unzip
 
 echo "== ThreadSanitizer: whole runs on eight threads"
 export TSAN_OPTIONS=halt_on_error=1:exitcode=66
@@ -27,8 +32,8 @@ for case_dir in tests/golden/*/; do
     tests/run_golden.sh build-tsan/kintree "$case_dir"
 done
 tsan_work=$(mktemp -d)
-unzip -q "$(readlink -f /usr/lib/jvm/openjdk-17/lib/src.zip)" 'java.base/*' -d "$tsan_work"
-for tsan_args in "-l=4 -x" "-M=1 -l=4 -t"; do
+unzip -q "$tsan_zip" 'java.base/*' -d "$tsan_work"
+for tsan_args in "-l=4 -x" "-M=1 -l=4 -t" "--resolve -l=4 -A -I -x"; do
   tsan_status=0
   build-tsan/kintree $tsan_args --threads=8 "$tsan_work/java.base" >/dev/null 2>"$tsan_work/err" ||
     tsan_status=$?

@@ -121,6 +121,6 @@ for large_args in "-M=1 -x --once" "-M=1 -x --depth=2"; do
   fi
 done
 rm -rf "$large_work"
-echo "== large tree: $large_files files in java.base, same output twice;" \
+echo "== large tree: $large_files files in java.base, the same output on 1, 2 and 8 threads;" \
   "whole JDK: no name with a blank or permits, -x $large_bytes bytes;" \
   "whole JDK import trees with --once and --depth end"
