@@ -17,7 +17,6 @@
 #include "base/log.h"
 #include "model/class_list.h"
 #include "model/shown_set.h"
-#include "model/tree_view.h"
 #include "platform/output.h"
 #include "publish/json_escape.h"
 #include "publish/page_template.h"
@@ -325,25 +324,6 @@ void publishAll(ScanContext& context) {
   out.clearCaptured();
 
   if (!treeSizeIsModest(classes)) return;
-  // A part of the trees: a focus, a depth, each subtree once, by package,
-  // through the tree, the graph and the JSON document.
-  context.options.focusPatterns.emplace_back("[A-M].*");
-  context.options.focusNames.emplace_back("[A-M].*");
-  context.options.depth = 1;
-  context.options.once = true;
-  context.options.packages = true;
-  markFocus(classes, context.options);
-  PublishText(classes, context.options, out).printTree();
-  context.options.style = GraphViz;
-  PublishViz(classes, context.options, out).printTree();
-  PublishJson(classes, context.options, out).publish();
-  context.options.focusPatterns.clear();
-  context.options.focusNames.clear();
-  context.options.depth = -1;
-  context.options.once = false;
-  context.options.packages = false;
-  out.clearCaptured();
-
   for (bool all : {false, true}) {
     context.options.includeNonPublic = all;
     context.options.includeInterfaces = all;
@@ -399,25 +379,6 @@ void publishAll(ScanContext& context) {
   context.options.outPath.clear();
   out.clearCaptured();
   clearOutputFolder();
-
-  // A part of the trees: a focus, a depth, each subtree once, by package,
-  // through the tree, the graph and the JSON document.
-  context.options.focusPatterns.emplace_back("[A-M].*");
-  context.options.focusNames.emplace_back("[A-M].*");
-  context.options.depth = 1;
-  context.options.once = true;
-  context.options.packages = true;
-  markFocus(classes, context.options);
-  PublishText(classes, context.options, out).printTree();
-  context.options.style = GraphViz;
-  PublishViz(classes, context.options, out).printTree();
-  PublishJson(classes, context.options, out).publish();
-  context.options.focusPatterns.clear();
-  context.options.focusNames.clear();
-  context.options.depth = -1;
-  context.options.once = false;
-  context.options.packages = false;
-  out.clearCaptured();
 
   for (bool all : {false, true}) {
     context.options.includeNonPublic = all;
