@@ -17,6 +17,7 @@
 #include "base/log.h"
 #include "model/class_list.h"
 #include "model/shown_set.h"
+#include "model/tree_view.h"
 #include "platform/output.h"
 #include "publish/json_escape.h"
 #include "publish/page_template.h"
@@ -300,8 +301,11 @@ RunOutcome runCaptured(const std::vector<std::string>& arguments) {
 
   outcome.errors = errors.str();
   const std::string kSummary = "kintree - Files read:";
-  size_t at = outcome.errors.find(kSummary);
-  if (at != std::string::npos) {
+  // The summary starts a line; the same words may stand inside a message
+  // that quotes an argument ("Invalid path kintree - Files read:...").
+  for (size_t at = outcome.errors.find(kSummary); at != std::string::npos && !outcome.summarised;
+       at = outcome.errors.find(kSummary, at + 1)) {
+    if (at > 0 && outcome.errors[at - 1] != '\n') continue;
     outcome.summarised =
         std::sscanf(outcome.errors.c_str() + at, "kintree - Files read:%ld classes extracted:%ld",
                     &outcome.filesRead, &outcome.classes) == 2;
@@ -391,6 +395,31 @@ void publishAll(ScanContext& context) {
       checkMermaid(mermaidDiagram(shown, byPackage, context.options.importLevel >= 0));
     }
   }
+  // A part of the trees: a focus, a depth, each subtree once, by package,
+  // through the tree, the graph and the JSON document. Last, because the
+  // focus marks stay on the records.
+  context.options.includeNonPublic = false;
+  context.options.includeInterfaces = false;
+  context.options.focusNames.emplace_back("[A-M].*");
+  context.options.focusPatterns.emplace_back("[A-M].*");
+  context.options.depth = 1;
+  context.options.once = true;
+  context.options.packages = true;
+  markFocus(classes, context.options);
+  context.options.style = Graphics;
+  PublishText(classes, context.options, out).printTree();
+  require(out.captured().compare(0, 10, "Base path=") == 0, "the partial tree lost its base path");
+  out.clearCaptured();
+  context.options.style = GraphViz;
+  PublishViz(classes, context.options, out).printTree();
+  require(
+      out.captured().empty() || out.captured().compare(out.captured().size() - 2, 2, "}\n") == 0,
+      "the partial graph was left open");
+  out.clearCaptured();
+  PublishJson(classes, context.options, out).publish();
+  checkJson(out.captured());
+  out.clearCaptured();
+
   checkClassList(classes);
 }
 
