@@ -101,8 +101,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             "the status differs from the summary");
     require(run.filesRead >= 0, "a negative file count");
   } else if (run.status == -1) {
-    // An invalid pattern or a long option the table does not take.
+    // An invalid pattern, thread count or depth, or a long option the table
+    // does not take.
     bool said = run.errors.find("Invalid pattern ") != std::string::npos ||
+                run.errors.find("Invalid thread count ") != std::string::npos ||
+                run.errors.find("Invalid depth ") != std::string::npos ||
                 run.errors.find("Unknown option --") != std::string::npos ||
                 run.errors.find("Option --") != std::string::npos;
     require(arguments.empty() || said, "the run ended early without saying why");
