@@ -9,7 +9,7 @@
 // Names take "$" and every byte from 0x80 up (identifiers in UTF-8); type
 // lists also take wildcards, array brackets, bounds and type annotations.
 const char kClassPattern[] =
-    "([^ ]*? |)([Aa-z][Aa-z ]*|)(class|interface) ([A-Za-z0-9_$\\x80-\\xff]+)( *<.*?>+|)"
+    "([^ ]*? |)([Aa-z][-Aa-z ]*|)(class|interface) ([A-Za-z0-9_$\\x80-\\xff]+)( *<.*?>+|)"
     "( extends [A-Za-z0-9_$\\x80-\\xff.<>, ?\\[\\]&@]+?|)"
     "( implements [A-Za-z0-9_$\\x80-\\xff.<>, ?\\[\\]&@]+?|)"
     "( permits [A-Za-z0-9_$\\x80-\\xff.<>, ?\\[\\]&@]+?|) *[{]";
@@ -170,7 +170,9 @@ void ClassMatcher::fillTables() {
   }
   for (size_t i = n; i-- > 0;) {
     char c = text_[i];
-    if (!isModifierLetter(c) && c != ' ') continue;
+    // After its first letter the modifier run also takes "-", for
+    // "non-sealed": without it "public non-sealed class" lost its "public".
+    if (!isModifierLetter(c) && c != ' ' && c != '-') continue;
     size_t later = lastKeyword_[i + 1];
     if (later != kNone) {
       lastKeyword_[i] = later;

@@ -4,7 +4,7 @@ import java.io.Serializable;
 
 public abstract sealed class Polygon extends Figure
         implements Shape, Serializable
-        permits Square, Triangle {
+        permits Square, Triangle, Wedge {
 }
 
 final class Square extends Polygon {
