@@ -6,6 +6,7 @@
 #include "parse/class_pattern.h"
 #include "parse/parse_file.h"
 #include "parse/statement_reader.h"
+#include "parse/statement_skipper.h"
 #include "platform/output.h"
 
 namespace {
@@ -85,7 +86,16 @@ void readClasses(std::string_view source, std::vector<FoundClass>& found) {
   std::string normalized;  // a candidate statement after the ", " replacement
   std::string packageName;
   ClassGroups groups;
-  while (readStatement(input, statement, line)) {
+  for (;;) {
+    // Most statements are passed over unbuilt: only their terminator counts.
+    char terminator = 0;
+    SkipOutcome skip = skipStatement(input, line, terminator);
+    if (skip == SkipOutcome::End) break;
+    if (skip == SkipOutcome::Skipped) {
+      followBraces(std::string_view(&terminator, 1), nameStack);
+      continue;
+    }
+    if (!readStatement(input, statement, line)) break;
     // The ", " replacement only drops a blank after a comma: it keeps the
     // last character and makes or breaks no keyword with its blank, so the
     // cheap tests may run before it and spare it for most statements. It

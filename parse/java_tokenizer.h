@@ -39,8 +39,6 @@ class JavaTokenizer {
   }
 
  private:
-  /// The first index from `i` of a byte that skipStatement() must look at.
-  size_t findStop(size_t i) const;
   /// The first index from `i` that holds no whitespace.
   size_t skipBlanks(size_t i) const;
   /// Skips whitespace and comments from position_.
@@ -57,8 +55,5 @@ class JavaTokenizer {
   std::string_view text_;
   size_t position_ = 0;
 };
-
-/// The number of line feeds in `text`.
-size_t countLineFeeds(std::string_view text);
 
 #endif  // KINTREE_PARSE_JAVA_TOKENIZER_H_

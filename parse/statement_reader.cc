@@ -9,6 +9,7 @@
 #endif
 
 #include "base/char_class.h"
+#include "parse/byte_scan.h"
 
 namespace {
 
@@ -65,6 +66,7 @@ size_t copyCode(std::string& statement, std::string_view line, size_t i, size_t 
   // stretch is filled before it is known where the code stops, and a bound
   // keeps that unused room from growing with the rest of a long line.
   constexpr size_t kStretch = 256;
+  bool vectors = scanLevel() != ScanLevel::Portable;
   while (i < limit) {
     size_t end = limit - i > kStretch ? i + kStretch : limit;
     size_t old = statement.size();
@@ -74,10 +76,11 @@ size_t copyCode(std::string& statement, std::string_view line, size_t i, size_t 
     char* out = base + old;
     bool afterSpace = old == 0 || base[old - 1] == ' ';
 #ifdef __SSE2__
+    // Tests ask for the portable loop alone through the scan level.
     // Sixteen bytes at a time: a run of plain code is stored whole, a run of
     // whitespace becomes one blank; the last bytes of the stretch and the
     // byte that stops the copy are left to the loop below.
-    while (i + kBlock <= end) {
+    while (vectors && i + kBlock <= end) {
       __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + i));
       unsigned spaces;
       unsigned specials;
@@ -114,45 +117,6 @@ size_t copyCode(std::string& statement, std::string_view line, size_t i, size_t 
   return i;
 }
 
-/// The number of line feeds in [p, end).
-size_t countLineFeeds(const char* p, const char* end) {
-  size_t count = 0;
-#ifdef __SSE2__
-  // Each block adds 1 to the byte lanes that hold a line feed; the lanes
-  // are summed before one of them can wrap.
-  const __m128i lineFeed = _mm_set1_epi8('\n');
-  while (end - p >= 16) {
-    __m128i lanes = _mm_setzero_si128();
-    for (int blocks = 0; blocks < 255 && end - p >= 16; ++blocks, p += 16) {
-      __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-      lanes = _mm_sub_epi8(lanes, _mm_cmpeq_epi8(block, lineFeed));
-    }
-    __m128i sums = _mm_sad_epu8(lanes, _mm_setzero_si128());
-    count += static_cast<size_t>(_mm_cvtsi128_si32(sums)) +
-             static_cast<size_t>(_mm_extract_epi16(sums, 4));
-  }
-#endif
-  for (; p < end; ++p) count += *p == '\n';
-  return count;
-}
-
-/// Scans a literal closed by `quote` from `i`; returns the index of its
-/// closing quote, or the line's length when it stays open. A backslash
-/// takes the character after it along: an escaped quote closes nothing, and
-/// '\\' closes at its second quote. A closing quote that is the line's last
-/// character is left to the last-character rule, which copies it:
-/// `closedOnLast` tells.
-size_t scanLiteral(std::string_view line, size_t i, char quote, bool& closedOnLast) {
-  size_t n = line.size();
-  closedOnLast = false;
-  while (i + 1 < n) {
-    if (line[i] == quote) return i;
-    i += line[i] == '\\' ? 2 : 1;
-  }
-  if (i == n - 1 && line[i] == quote) closedOnLast = true;
-  return n;
-}
-
 /// True when three double quotes start at `line[i]`.
 bool tripleQuoteAt(std::string_view line, size_t i) {
   return i + 2 < line.size() && line[i] == '"' && line[i + 1] == '"' && line[i + 2] == '"';
@@ -176,6 +140,17 @@ size_t closeTextBlock(std::string_view line, size_t i) {
 }
 
 }  // namespace
+
+size_t scanLiteral(std::string_view line, size_t i, char quote, bool& closedOnLast) {
+  size_t n = line.size();
+  closedOnLast = false;
+  while (i + 1 < n) {
+    if (line[i] == quote) return i;
+    i += line[i] == '\\' ? 2 : 1;
+  }
+  if (i == n - 1 && line[i] == quote) closedOnLast = true;
+  return n;
+}
 
 SourceStream::SourceStream(std::string_view text) : text_(text) {}
 
@@ -222,10 +197,30 @@ size_t SourceStream::closeComment(std::string_view& line, size_t from, bool& cro
   size_t start = text_.rfind('\n', close) + 1;  // npos + 1 is 0
   // The lines between are skipped unread; readLine counts the last one.
   const char* lineEnd = text_.data() + lineStart + line.size();
-  lineNumber_ += static_cast<uint32_t>(countLineFeeds(lineEnd, text_.data() + start) - 1);
+  lineNumber_ +=
+      static_cast<uint32_t>(countLineFeeds(std::string_view(
+                                lineEnd, static_cast<size_t>(text_.data() + start - lineEnd))) -
+                            1);
   position_ = start;
   readLine(line);
   return close + 1 - start;
+}
+
+size_t SourceStream::unreadFrom(std::string_view line) const {
+  return line.empty() ? position_ : static_cast<size_t>(line.data() - text_.data());
+}
+
+void SourceStream::resumeAfter(size_t at, std::string_view& line) {
+  size_t from = unreadFrom(line);
+  // An empty rest means the next line is the first one the text at `from` is on.
+  lineNumber_ +=
+      static_cast<uint32_t>((line.empty() ? 1 : 0) + countLineFeeds(text_.substr(from, at - from)));
+  size_t feed = text_.find('\n', at);
+  size_t end = feed == std::string_view::npos ? text_.size() : feed;
+  // Text mode, as in readLine; the character at `at` is never the carriage return.
+  if (end > at && end < text_.size() && text_[end - 1] == '\r') --end;
+  position_ = feed == std::string_view::npos ? text_.size() : feed + 1;
+  line = at + 1 < end ? text_.substr(at + 1, end - at - 1) : std::string_view();
 }
 
 void SourceStream::startStatement() {

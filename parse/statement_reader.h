@@ -23,6 +23,16 @@ class SourceStream {
   /// `line`, or npos when the text ends first.
   size_t closeComment(std::string_view& line, size_t from, bool& crossedLines);
 
+  /// The whole text.
+  std::string_view text() const { return text_; }
+  /// The offset in the text of the first unread byte, given the unread rest
+  /// `line` of the current line.
+  size_t unreadFrom(std::string_view line) const;
+  /// Goes on after the byte at offset `at`, which lies at or after
+  /// unreadFrom(line): `line` becomes the rest of its line, which becomes the
+  /// current one, as if the lines up to it had been read.
+  void resumeAfter(size_t at, std::string_view& line);
+
   /// Forgets the line marks of the previous statement and marks the
   /// current line from offset 0.
   void startStatement();
@@ -53,6 +63,13 @@ class SourceStream {
 /// current line between calls (empty for a new file). False when the input
 /// ends before a terminator; the unfinished text is then dropped.
 bool readStatement(SourceStream& input, std::string& statement, std::string_view& line);
+
+/// Scans a literal closed by `quote` from `line[i]` on; returns the index
+/// of its closing quote, or the line's length when it stays open. A
+/// backslash takes the character after it along. A closing quote that is
+/// the line's last character is left to the last-character rule, which
+/// copies it: `closedOnLast` tells.
+size_t scanLiteral(std::string_view line, size_t i, char quote, bool& closedOnLast);
 
 /// Trims whitespace at both ends and turns every inner run of whitespace
 /// into one blank, in place.
