@@ -49,18 +49,27 @@ void printDump(Output& out, const std::string& statement, const std::string& mod
   out << "  implements      =" << implements << '\n';
 }
 
-/// Opens an unnamed block for every "{" of `statement` and closes one for
-/// every "}", in their order. Statements are short and hold a brace mostly
-/// at their end, so two byte searches beat a look at every character.
+/// Opens an unnamed block for "{", closes one for "}".
+void followBrace(char brace, std::vector<std::string>& nameStack) {
+  if (brace == '{') {
+    nameStack.emplace_back();
+  } else if (brace == '}' && !nameStack.empty()) {
+    nameStack.pop_back();
+  }
+}
+
+/// Follows every brace of `statement` in order. Statements are short and
+/// hold a brace mostly at their end, so two byte searches beat a look at
+/// every character.
 void followBraces(std::string_view statement, std::vector<std::string>& nameStack) {
   size_t open = statement.find('{');
   size_t close = statement.find('}');
   while (open != close) {  // equal only when neither is left
     if (open < close) {
-      nameStack.emplace_back();
+      followBrace('{', nameStack);
       open = statement.find('{', open + 1);
     } else {
-      if (!nameStack.empty()) nameStack.pop_back();
+      followBrace('}', nameStack);
       close = statement.find('}', close + 1);
     }
   }
@@ -92,7 +101,7 @@ void readClasses(std::string_view source, std::vector<FoundClass>& found) {
     SkipOutcome skip = skipStatement(input, line, terminator);
     if (skip == SkipOutcome::End) break;
     if (skip == SkipOutcome::Skipped) {
-      followBraces(std::string_view(&terminator, 1), nameStack);
+      followBrace(terminator, nameStack);
       continue;
     }
     if (!readStatement(input, statement, line)) break;

@@ -211,24 +211,42 @@ size_t SourceStream::unreadFrom(std::string_view line) const {
 }
 
 void SourceStream::resumeAfter(size_t at, std::string_view& line) {
-  size_t from = unreadFrom(line);
-  // An empty rest means the next line is the first one the text at `from` is on.
-  lineNumber_ +=
-      static_cast<uint32_t>((line.empty() ? 1 : 0) + countLineFeeds(text_.substr(from, at - from)));
-  size_t feed = text_.find('\n', at);
-  size_t end = feed == std::string_view::npos ? text_.size() : feed;
+  // The line feeds passed are counted when a statement next needs line
+  // numbers, in one stretch: from the first unread byte of the first skip
+  // on, the ranges of later skips follow on without a gap. An empty rest
+  // means that the line the skip starts on is the next one.
+  if (uncountedFrom_ == kNoOffset) {
+    uncountedFrom_ = unreadFrom(line);
+    lineNumber_ += line.empty() ? 1 : 0;
+  }
+  uncountedTo_ = at;
+  size_t n = text_.size();
+  // The terminator ends its line more often than not.
+  size_t feed = at + 1 < n && text_[at + 1] == '\n' ? at + 1 : text_.find('\n', at);
+  size_t end = feed == std::string_view::npos ? n : feed;
   // Text mode, as in readLine; the character at `at` is never the carriage return.
-  if (end > at && end < text_.size() && text_[end - 1] == '\r') --end;
-  position_ = feed == std::string_view::npos ? text_.size() : feed + 1;
-  line = at + 1 < end ? text_.substr(at + 1, end - at - 1) : std::string_view();
+  if (end > at && end < n && text_[end - 1] == '\r') --end;
+  position_ = feed == std::string_view::npos ? n : feed + 1;
+  line = at + 1 < end ? std::string_view(text_.data() + at + 1, end - at - 1) : std::string_view();
+}
+
+void SourceStream::countLines() {
+  if (uncountedFrom_ == kNoOffset) return;
+  lineNumber_ += static_cast<uint32_t>(
+      countLineFeeds(text_.substr(uncountedFrom_, uncountedTo_ - uncountedFrom_)));
+  uncountedFrom_ = kNoOffset;
 }
 
 void SourceStream::startStatement() {
+  countLines();
   marks_.clear();
   marks_.push_back({0, lineNumber_});
 }
 
-void SourceStream::markLine(size_t offset) { marks_.push_back({offset, lineNumber_}); }
+void SourceStream::markLine(size_t offset) {
+  countLines();
+  marks_.push_back({offset, lineNumber_});
+}
 
 uint32_t SourceStream::lineOf(size_t offset) const {
   // Marks rise in offset; a later mark at the same offset is a later line

@@ -50,9 +50,18 @@ class SourceStream {
     uint32_t line;
   };
 
+  static constexpr size_t kNoOffset = static_cast<size_t>(-1);
+
+  /// Adds the line feeds that resumeAfter passed to the line number.
+  void countLines();
+
   std::string_view text_;
   size_t position_ = 0;
-  uint32_t lineNumber_ = 0;  // of the line readLine returned last
+  // Of the line readLine returned last, once the line feeds in
+  // [uncountedFrom_, uncountedTo_) are added, if uncountedFrom_ is set.
+  uint32_t lineNumber_ = 0;
+  size_t uncountedFrom_ = kNoOffset;
+  size_t uncountedTo_ = 0;
   std::vector<LineMark> marks_;
 };
 
