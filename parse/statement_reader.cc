@@ -117,15 +117,12 @@ size_t copyCode(std::string& statement, std::string_view line, size_t i, size_t 
   return i;
 }
 
-/// True when three double quotes start at `line[i]`.
+}  // namespace
+
 bool tripleQuoteAt(std::string_view line, size_t i) {
   return i + 2 < line.size() && line[i] == '"' && line[i + 1] == '"' && line[i + 2] == '"';
 }
 
-/// Scans a text block from `i`; returns the index of the last of the three
-/// quotes that close it, or npos when it stays open past the line. A
-/// backslash takes the character after it along, so \""" leaves two quotes
-/// that do not close it.
 size_t closeTextBlock(std::string_view line, size_t i) {
   while (i < line.size()) {
     if (line[i] == '\\') {
@@ -138,8 +135,6 @@ size_t closeTextBlock(std::string_view line, size_t i) {
   }
   return std::string_view::npos;
 }
-
-}  // namespace
 
 size_t scanLiteral(std::string_view line, size_t i, char quote, bool& closedOnLast) {
   size_t n = line.size();

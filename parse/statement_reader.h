@@ -80,6 +80,15 @@ bool readStatement(SourceStream& input, std::string& statement, std::string_view
 /// copies it: `closedOnLast` tells.
 size_t scanLiteral(std::string_view line, size_t i, char quote, bool& closedOnLast);
 
+/// True when three double quotes start at `line[i]`.
+bool tripleQuoteAt(std::string_view line, size_t i);
+
+/// Scans a text block from `line[i]` on; returns the index of the last of
+/// the three quotes that close it, or npos when it stays open past the
+/// line. A backslash takes the character after it along, so \""" leaves
+/// two quotes that do not close it.
+size_t closeTextBlock(std::string_view line, size_t i);
+
 /// Trims whitespace at both ends and turns every inner run of whitespace
 /// into one blank, in place.
 std::string& collapseSpaces(std::string& text);

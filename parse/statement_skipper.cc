@@ -70,24 +70,6 @@ size_t skipLiteral(std::string_view text, size_t i, char quote) {
   }
 }
 
-/// Where code goes on after the text block whose content starts at `i`;
-/// kNone when the text ends inside it.
-size_t skipTextBlock(std::string_view text, size_t i) {
-  size_t n = text.size();
-  while (i < n) {
-    char c = text[i];
-    if (c == '\\') {
-      // The escaped character never lies on the next line.
-      i += i + 1 < n && text[i + 1] == '\n' ? 1 : 2;
-    } else if (c == '"' && i + 2 < n && text[i + 1] == '"' && text[i + 2] == '"') {
-      return i + 3;
-    } else {
-      ++i;
-    }
-  }
-  return kNone;
-}
-
 /// Where code goes on after the comment whose "/*" is at `i`; kNone when it
 /// stays open. Its "*/" starts after the "/*", so "/*/" closes nothing.
 size_t skipComment(std::string_view text, size_t i) {
@@ -139,8 +121,11 @@ SkipOutcome skipStatement(SourceStream& input, std::string_view& line, char& ter
     if (cutsWord) return SkipOutcome::Read;
     if (c == '/') {
       i = skipComment(text, i);
-    } else if (c == '"' && following == '"' && i + 2 < n && text[i + 2] == '"') {
-      i = skipTextBlock(text, i + 3);
+    } else if (tripleQuoteAt(text, i)) {
+      // A text block's rules do not change at line ends: one scan of the
+      // rest of the text finds its end as a scan line by line would.
+      size_t close = closeTextBlock(text, i + 3);
+      i = close == kNone ? kNone : close + 1;
     } else {
       i = skipLiteral(text, i, c);
     }

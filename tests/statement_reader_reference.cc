@@ -1,6 +1,10 @@
 #include "tests/statement_reader_reference.h"
 
+#include <algorithm>
+
 #include "base/char_class.h"
+#include "parse/class_pattern.h"
+#include "parse/statement_skipper.h"
 
 // The reader as its rules are written: line by line, character by
 // character, every comment, literal and text block scanned within its line.
@@ -149,4 +153,70 @@ std::vector<StatementWithLines> referenceStatements(std::string_view source) {
     result.push_back({statement, lines.ofCharacters});
   }
   return result;
+}
+
+namespace {
+
+/// True when both rests are empty or are the same bytes of the text.
+bool sameRest(std::string_view a, std::string_view b) {
+  return a.empty() ? b.empty() : a.data() == b.data() && a.size() == b.size();
+}
+
+}  // namespace
+
+std::string skipDisagreement(std::string_view source) {
+  SourceStream plain(source);
+  SourceStream skipping(source);
+  std::string_view plainLine;
+  std::string_view skipLine;
+  std::string statement;
+  std::string again;
+  for (;;) {
+    bool read = readStatement(plain, statement, plainLine);
+    char terminator = 0;
+    SkipOutcome outcome = skipStatement(skipping, skipLine, terminator);
+    if (outcome == SkipOutcome::End) return read ? "skipped to the end past " + statement : "";
+    if (outcome == SkipOutcome::Read) {
+      bool readAgain = readStatement(skipping, again, skipLine);
+      if (readAgain != read) return "the statements end differently";
+      if (!read) return "";
+      if (again != statement) return "built " + again + " instead of " + statement;
+      for (size_t i = 0; i < statement.size(); ++i) {
+        if (statement[i] != ' ' && plain.lineOf(i) != skipping.lineOf(i)) {
+          return "other lines for " + statement;
+        }
+      }
+    } else {
+      if (!read) return "skipped a statement the reader does not end";
+      if (statement.back() != terminator) return "another terminator than that of " + statement;
+      if (mayBePackage(statement) || mayBeHeader(statement)) return "skipped " + statement;
+      size_t braces = static_cast<size_t>(std::count(statement.begin(), statement.end(), '{') +
+                                          std::count(statement.begin(), statement.end(), '}'));
+      if (braces != (terminator == ';' ? 0u : 1u)) return "skipped the braces of " + statement;
+    }
+    if (!sameRest(plainLine, skipLine)) return "the streams part after " + statement;
+  }
+}
+
+void forEachScanLevel(const std::function<void(ScanLevel)>& check) {
+  for (ScanLevel level : {ScanLevel::Portable, ScanLevel::Sse2, ScanLevel::Avx2}) {
+    if (level != bestScanLevel() && setScanLevel(level)) check(level);
+  }
+  setScanLevel(bestScanLevel());
+  check(bestScanLevel());
+}
+
+std::string RandomSources::next() {
+  static const std::vector<std::string> kFragments = {
+      "a", "Zq", " ", "\t", "\n", "\r\n", "\r", "\"", "'", "\\", "/", "*", "/*", "*/", "//", ";",
+      "{", "}", "/;", "/{", "/}", "x;", "\v", "\f", "/**/", "\\\"", "\xc3", "\"\"\"", "\\\\",
+      "\\\"\"\"", "\"\"",
+      // Words the skip must not pass over, whole, cut or near misses.
+      "class ", "interface ", "package ", "cla", "ss", "inte", "rface", "pack", "age", "Class",
+      // Runs that reach across the 16- and 32-byte blocks and the 256-byte
+      // stretches the copy works in.
+      std::string(17, ' '), "longIdentifierName_0123", "a b\t c  d \f e", std::string(300, 'k')};
+  std::string text;
+  for (size_t n = below(60); n > 0; --n) text += kFragments[below(kFragments.size())];
+  return text;
 }
