@@ -137,6 +137,8 @@ size_t ClassMatcher::genericEnd(size_t nameEnd) const {
 }
 
 size_t ClassMatcher::nameEnd(size_t at) const {
+  // Asked at every letter and blank: most hold neither keyword's first letter.
+  if (text_[at] != 'c' && text_[at] != 'i') return kNone;
   size_t start;
   if (startsWith(at, kClassWord)) {
     start = at + kClassWord.size();

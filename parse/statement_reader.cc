@@ -151,7 +151,12 @@ SourceStream::SourceStream(std::string_view text) : text_(text) {}
 
 bool SourceStream::readLine(std::string_view& line) {
   if (position_ >= text_.size()) return false;
-  ++lineNumber_;
+  // After a skip the rest of the current line comes first.
+  if (midLine_) {
+    midLine_ = false;
+  } else {
+    ++lineNumber_;
+  }
   size_t end = text_.find('\n', position_);
   if (end == std::string_view::npos) {
     line = text_.substr(position_);
@@ -208,21 +213,20 @@ size_t SourceStream::unreadFrom(std::string_view line) const {
 void SourceStream::resumeAfter(size_t at, std::string_view& line) {
   // The line feeds passed are counted when a statement next needs line
   // numbers, in one stretch: from the first unread byte of the first skip
-  // on, the ranges of later skips follow on without a gap. An empty rest
-  // means that the line the skip starts on is the next one.
+  // on, the ranges of later skips follow on without a gap.
   if (uncountedFrom_ == kNoOffset) {
     uncountedFrom_ = unreadFrom(line);
-    lineNumber_ += line.empty() ? 1 : 0;
+    lineNumber_ += line.empty() && !midLine_ ? 1 : 0;
   }
   uncountedTo_ = at;
+  line = std::string_view();
+  // The rest of the line is found when it is read, if ever; mostly the
+  // terminator ends its line (text mode, as in readLine).
+  size_t next = at + 1;
   size_t n = text_.size();
-  // The terminator ends its line more often than not.
-  size_t feed = at + 1 < n && text_[at + 1] == '\n' ? at + 1 : text_.find('\n', at);
-  size_t end = feed == std::string_view::npos ? n : feed;
-  // Text mode, as in readLine; the character at `at` is never the carriage return.
-  if (end > at && end < n && text_[end - 1] == '\r') --end;
-  position_ = feed == std::string_view::npos ? n : feed + 1;
-  line = at + 1 < end ? std::string_view(text_.data() + at + 1, end - at - 1) : std::string_view();
+  if (next + 1 < n && text_[next] == '\r' && text_[next + 1] == '\n') ++next;
+  midLine_ = next >= n || text_[next] != '\n';
+  position_ = midLine_ ? next : next + 1;
 }
 
 void SourceStream::countLines() {

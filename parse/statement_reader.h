@@ -29,8 +29,9 @@ class SourceStream {
   /// `line` of the current line.
   size_t unreadFrom(std::string_view line) const;
   /// Goes on after the byte at offset `at`, which lies at or after
-  /// unreadFrom(line): `line` becomes the rest of its line, which becomes the
-  /// current one, as if the lines up to it had been read.
+  /// unreadFrom(line), as if the lines up to it had been read: `line` is
+  /// emptied, and the next line read is the rest of the line of `at`, or
+  /// the line after it when a line feed follows `at`.
   void resumeAfter(size_t at, std::string_view& line);
 
   /// Forgets the line marks of the previous statement and marks the
@@ -62,6 +63,7 @@ class SourceStream {
   uint32_t lineNumber_ = 0;
   size_t uncountedFrom_ = kNoOffset;
   size_t uncountedTo_ = 0;
+  bool midLine_ = false;  // position_ lies inside the current line
   std::vector<LineMark> marks_;
 };
 
@@ -69,7 +71,8 @@ class SourceStream {
 /// or "}" outside comments, literals and text blocks, with comments, literal
 /// contents and whole text blocks removed and whitespace collapsed. The
 /// stream's line marks tell the line of each character of it. `line` holds the unread rest of the
-/// current line between calls (empty for a new file). False when the input
+/// current line between calls (empty for a new file, or when the stream
+/// holds it after a skip). False when the input
 /// ends before a terminator; the unfinished text is then dropped.
 bool readStatement(SourceStream& input, std::string& statement, std::string_view& line);
 

@@ -15,7 +15,8 @@ enum class SkipOutcome {
 /// Passes over the next statement without building it when it can be
 /// neither a package statement nor a declaration header and holds no brace
 /// but its terminator: the stream and `line` then stand after it as
-/// readStatement would leave them, and `terminator` is its last character.
+/// readStatement would leave them (see SourceStream::resumeAfter), and
+/// `terminator` is its last character.
 /// Every statement whose built text holds "class", "interface" or
 /// "package", or another brace, is left unread (and a few more); so are
 /// the stream and `line` then.

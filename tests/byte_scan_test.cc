@@ -62,6 +62,24 @@ TEST(ByteScanTest, EveryLevelFindsWhatThePlainScanFinds) {
   });
 }
 
+// Every pair of byte values, which the vector paths classify by their
+// halves and in pairs.
+TEST(ByteScanTest, EveryLevelStopsAtTheSameBytePairs) {
+  forEachScanLevel([](ScanLevel level) {
+    std::string text(40, 'x');
+    for (int first = 0; first < 256; ++first) {
+      for (int second = 0; second < 256; ++second) {
+        text[20] = static_cast<char>(first);
+        text[21] = static_cast<char>(second);
+        ASSERT_EQ(findCodeStop(text, 0), plainCodeStop(text, 0))
+            << static_cast<int>(level) << ": " << first << " " << second;
+        ASSERT_EQ(findTokenStop(text, 0), plainTokenStop(text, 0))
+            << static_cast<int>(level) << ": " << first << " " << second;
+      }
+    }
+  });
+}
+
 TEST(ByteScanTest, LevelsAboveTheBestAreRefused) {
   EXPECT_EQ(scanLevel(), bestScanLevel());
   if (bestScanLevel() != ScanLevel::Avx2) {

@@ -155,15 +155,6 @@ std::vector<StatementWithLines> referenceStatements(std::string_view source) {
   return result;
 }
 
-namespace {
-
-/// True when both rests are empty or are the same bytes of the text.
-bool sameRest(std::string_view a, std::string_view b) {
-  return a.empty() ? b.empty() : a.data() == b.data() && a.size() == b.size();
-}
-
-}  // namespace
-
 std::string skipDisagreement(std::string_view source) {
   SourceStream plain(source);
   SourceStream skipping(source);
@@ -194,7 +185,9 @@ std::string skipDisagreement(std::string_view source) {
                                           std::count(statement.begin(), statement.end(), '}'));
       if (braces != (terminator == ';' ? 0u : 1u)) return "skipped the braces of " + statement;
     }
-    if (!sameRest(plainLine, skipLine)) return "the streams part after " + statement;
+    if (plain.unreadFrom(plainLine) != skipping.unreadFrom(skipLine)) {
+      return "the streams part after " + statement;
+    }
   }
 }
 
