@@ -1,5 +1,7 @@
 #include "parse/class_parser.h"
 
+#include <algorithm>
+
 #include "base/log.h"
 #include "base/replace.h"
 #include "model/class_list.h"
@@ -49,27 +51,18 @@ void printDump(Output& out, const std::string& statement, const std::string& mod
   out << "  implements      =" << implements << '\n';
 }
 
-/// Opens an unnamed block for "{", closes one for "}".
-void followBrace(char brace, std::vector<std::string>& nameStack) {
-  if (brace == '{') {
-    nameStack.emplace_back();
-  } else if (brace == '}' && !nameStack.empty()) {
-    nameStack.pop_back();
-  }
-}
-
-/// Follows every brace of `statement` in order. Statements are short and
-/// hold a brace mostly at their end, so two byte searches beat a look at
-/// every character.
+/// Opens an unnamed block for every "{" of `statement` and closes one for
+/// every "}", in their order. Statements are short and hold a brace mostly
+/// at their end, so two byte searches beat a look at every character.
 void followBraces(std::string_view statement, std::vector<std::string>& nameStack) {
   size_t open = statement.find('{');
   size_t close = statement.find('}');
   while (open != close) {  // equal only when neither is left
     if (open < close) {
-      followBrace('{', nameStack);
+      nameStack.emplace_back();
       open = statement.find('{', open + 1);
     } else {
-      followBrace('}', nameStack);
+      if (!nameStack.empty()) nameStack.pop_back();
       close = statement.find('}', close + 1);
     }
   }
@@ -96,14 +89,12 @@ void readClasses(std::string_view source, std::vector<FoundClass>& found) {
   std::string packageName;
   ClassGroups groups;
   for (;;) {
-    // Most statements are passed over unbuilt: only their terminator counts.
-    char terminator = 0;
-    SkipOutcome skip = skipStatement(input, line, terminator);
-    if (skip == SkipOutcome::End) break;
-    if (skip == SkipOutcome::Skipped) {
-      followBrace(terminator, nameStack);
-      continue;
-    }
+    // Most statements are passed over unbuilt: only their terminators count.
+    SkippedBraces braces;
+    bool more = skipStatements(input, line, braces);
+    nameStack.resize(nameStack.size() - std::min(braces.closes, nameStack.size()));
+    nameStack.resize(nameStack.size() + braces.opens);
+    if (!more) break;
     if (!readStatement(input, statement, line)) break;
     // The ", " replacement only drops a blank after a comma: it keeps the
     // last character and makes or breaks no keyword with its blank, so the

@@ -117,6 +117,23 @@ size_t copyCode(std::string& statement, std::string_view line, size_t i, size_t 
   return i;
 }
 
+/// Scans a literal closed by `quote` from `i`; returns the index of its
+/// closing quote, or the line's length when it stays open. A backslash
+/// takes the character after it along: an escaped quote closes nothing, and
+/// '\\' closes at its second quote. A closing quote that is the line's last
+/// character is left to the last-character rule, which copies it:
+/// `closedOnLast` tells.
+size_t scanLiteral(std::string_view line, size_t i, char quote, bool& closedOnLast) {
+  size_t n = line.size();
+  closedOnLast = false;
+  while (i + 1 < n) {
+    if (line[i] == quote) return i;
+    i += line[i] == '\\' ? 2 : 1;
+  }
+  if (i == n - 1 && line[i] == quote) closedOnLast = true;
+  return n;
+}
+
 }  // namespace
 
 bool tripleQuoteAt(std::string_view line, size_t i) {
@@ -134,17 +151,6 @@ size_t closeTextBlock(std::string_view line, size_t i) {
     }
   }
   return std::string_view::npos;
-}
-
-size_t scanLiteral(std::string_view line, size_t i, char quote, bool& closedOnLast) {
-  size_t n = line.size();
-  closedOnLast = false;
-  while (i + 1 < n) {
-    if (line[i] == quote) return i;
-    i += line[i] == '\\' ? 2 : 1;
-  }
-  if (i == n - 1 && line[i] == quote) closedOnLast = true;
-  return n;
 }
 
 SourceStream::SourceStream(std::string_view text) : text_(text) {}

@@ -76,13 +76,6 @@ class SourceStream {
 /// ends before a terminator; the unfinished text is then dropped.
 bool readStatement(SourceStream& input, std::string& statement, std::string_view& line);
 
-/// Scans a literal closed by `quote` from `line[i]` on; returns the index
-/// of its closing quote, or the line's length when it stays open. A
-/// backslash takes the character after it along. A closing quote that is
-/// the line's last character is left to the last-character rule, which
-/// copies it: `closedOnLast` tells.
-size_t scanLiteral(std::string_view line, size_t i, char quote, bool& closedOnLast);
-
 /// True when three double quotes start at `line[i]`.
 bool tripleQuoteAt(std::string_view line, size_t i);
 

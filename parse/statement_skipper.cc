@@ -51,23 +51,19 @@ bool keywordAt(std::string_view text, size_t i) {
 }
 
 /// Where code goes on after the literal whose opening quote is at `i`, not
-/// the last character of its line; kNone when the text ends inside it. A
-/// literal goes on over line ends.
+/// the last character of its line; kNone when the text ends inside it. Line
+/// by line, a literal goes on over line ends, and a closing quote that is
+/// the last character of its line is copied as one but closes the literal
+/// all the same; a backslash takes the next character along, though never
+/// the line end.
 size_t skipLiteral(std::string_view text, size_t i, char quote) {
-  size_t from = i + 1;
-  for (;;) {
-    size_t end = lineEnd(text, from);
-    bool closedOnLast = false;
-    // The line runs from before `from` to `end`; the scan looks no further
-    // back than `from`.
-    size_t close = scanLiteral(text.substr(0, end), from, quote, closedOnLast);
-    if (close < end) return close + 1;
-    // A closing quote at the line's end is copied like any last character.
-    if (closedOnLast) return end;
-    size_t feed = text.find('\n', end);
-    if (feed == kNone) return kNone;
-    from = feed + 1;
+  size_t n = text.size();
+  for (size_t j = i + 1; j < n;) {
+    char c = text[j];
+    if (c == quote) return j + 1;
+    j += c == '\\' && (j + 1 >= n || text[j + 1] != '\n') ? 2 : 1;
   }
+  return kNone;
 }
 
 /// Where code goes on after the comment whose "/*" is at `i`; kNone when it
@@ -81,22 +77,34 @@ size_t skipComment(std::string_view text, size_t i) {
 
 }  // namespace
 
-SkipOutcome skipStatement(SourceStream& input, std::string_view& line, char& terminator) {
+bool skipStatements(SourceStream& input, std::string_view& line, SkippedBraces& braces) {
   std::string_view text = input.text();
   size_t n = text.size();
-  size_t start = input.unreadFrom(line);
+  size_t start = input.unreadFrom(line);  // of the statement being passed over
+  size_t lastTerminator = kNone;
   size_t i = start;
+  bool found = false;  // a statement to build stands at `start`
   for (;;) {
     i = findCodeStop(text, i);
-    if (i >= n) return SkipOutcome::End;
+    if (i >= n) break;
     char c = text[i];
     if (c == ';' || c == '{' || c == '}') {
-      terminator = c;
-      input.resumeAfter(i, line);
-      return SkipOutcome::Skipped;
+      if (c == '{') {
+        ++braces.opens;
+      } else if (c == '}' && braces.opens > 0) {
+        --braces.opens;
+      } else if (c == '}') {
+        ++braces.closes;
+      }
+      lastTerminator = i;
+      start = ++i;
+      continue;
     }
     if (isAsciiLower(c)) {
-      if (keywordAt(text, i)) return SkipOutcome::Read;
+      if (keywordAt(text, i)) {
+        found = true;
+        break;
+      }
       ++i;
       continue;
     }
@@ -110,15 +118,17 @@ SkipOutcome skipStatement(SourceStream& input, std::string_view& line, char& ter
       i = lineEnd(text, i);
       continue;
     }
+    // The character after a slash is copied unseen: a brace there is one
+    // more in the statement. A comment or literal may cut a keyword.
     bool cutsWord = i > start && isAsciiLower(text[i - 1]);
     if (c == '/' && following != '*') {
-      // The character after the slash is copied unseen: a brace there is
-      // one more in the statement.
-      if (following == '{' || following == '}') return SkipOutcome::Read;
+      found = following == '{' || following == '}';
+      if (found) break;
       i += 2;
       continue;
     }
-    if (cutsWord) return SkipOutcome::Read;
+    found = cutsWord;
+    if (found) break;
     if (c == '/') {
       i = skipComment(text, i);
     } else if (tripleQuoteAt(text, i)) {
@@ -129,6 +139,8 @@ SkipOutcome skipStatement(SourceStream& input, std::string_view& line, char& ter
     } else {
       i = skipLiteral(text, i, c);
     }
-    if (i == kNone) return SkipOutcome::End;
+    if (i == kNone) break;
   }
+  if (lastTerminator != kNone) input.resumeAfter(lastTerminator, line);
+  return found;
 }

@@ -5,21 +5,23 @@
 
 #include "parse/statement_reader.h"
 
-/// What skipStatement did with the next statement.
-enum class SkipOutcome {
-  Skipped,  ///< passed over; it cannot be a declaration
-  Read,     ///< left unread: it may be one, so readStatement must build it
-  End,      ///< the input ends before a terminator
+/// The braces that ended the statements passed over, in effect: `closes`
+/// closing ones that found no opening one among them, then `opens` opening
+/// ones left open.
+struct SkippedBraces {
+  size_t closes = 0;
+  size_t opens = 0;
 };
 
-/// Passes over the next statement without building it when it can be
-/// neither a package statement nor a declaration header and holds no brace
-/// but its terminator: the stream and `line` then stand after it as
-/// readStatement would leave them (see SourceStream::resumeAfter), and
-/// `terminator` is its last character.
-/// Every statement whose built text holds "class", "interface" or
-/// "package", or another brace, is left unread (and a few more); so are
-/// the stream and `line` then.
-SkipOutcome skipStatement(SourceStream& input, std::string_view& line, char& terminator);
+/// Passes over the statements that can be neither a package statement nor
+/// a declaration header and hold no brace but their terminator, without
+/// building them, up to the first that may be one: every statement whose
+/// built text holds "class", "interface" or "package", or another brace
+/// (and a few more). The stream and `line` then stand where readStatement
+/// would leave them after the last statement passed over (see
+/// SourceStream::resumeAfter), and `braces` adds their terminators. True
+/// when such a statement follows for readStatement to build; false when
+/// the input ends first.
+bool skipStatements(SourceStream& input, std::string_view& line, SkippedBraces& braces);
 
 #endif  // KINTREE_PARSE_STATEMENT_SKIPPER_H_

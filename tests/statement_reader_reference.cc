@@ -163,27 +163,40 @@ std::string skipDisagreement(std::string_view source) {
   std::string statement;
   std::string again;
   for (;;) {
-    bool read = readStatement(plain, statement, plainLine);
-    char terminator = 0;
-    SkipOutcome outcome = skipStatement(skipping, skipLine, terminator);
-    if (outcome == SkipOutcome::End) return read ? "skipped to the end past " + statement : "";
-    if (outcome == SkipOutcome::Read) {
-      bool readAgain = readStatement(skipping, again, skipLine);
-      if (readAgain != read) return "the statements end differently";
-      if (!read) return "";
-      if (again != statement) return "built " + again + " instead of " + statement;
-      for (size_t i = 0; i < statement.size(); ++i) {
-        if (statement[i] != ' ' && plain.lineOf(i) != skipping.lineOf(i)) {
-          return "other lines for " + statement;
-        }
-      }
-    } else {
-      if (!read) return "skipped a statement the reader does not end";
-      if (statement.back() != terminator) return "another terminator than that of " + statement;
+    SkippedBraces braces;
+    bool more = skipStatements(skipping, skipLine, braces);
+    size_t to = skipping.unreadFrom(skipLine);
+    // The statements passed over, read one by one.
+    SkippedBraces plainBraces;
+    while (plain.unreadFrom(plainLine) < to) {
+      if (!readStatement(plain, statement, plainLine)) return "skipped past the end";
       if (mayBePackage(statement) || mayBeHeader(statement)) return "skipped " + statement;
-      size_t braces = static_cast<size_t>(std::count(statement.begin(), statement.end(), '{') +
-                                          std::count(statement.begin(), statement.end(), '}'));
-      if (braces != (terminator == ';' ? 0u : 1u)) return "skipped the braces of " + statement;
+      char last = statement.back();
+      size_t braceCount = static_cast<size_t>(std::count(statement.begin(), statement.end(), '{') +
+                                              std::count(statement.begin(), statement.end(), '}'));
+      if (braceCount != (last == ';' ? 0u : 1u)) return "skipped the braces of " + statement;
+      if (last == '{') {
+        ++plainBraces.opens;
+      } else if (last == '}' && plainBraces.opens > 0) {
+        --plainBraces.opens;
+      } else if (last == '}') {
+        ++plainBraces.closes;
+      }
+    }
+    if (plain.unreadFrom(plainLine) != to) return "the streams part after " + statement;
+    if (plainBraces.opens != braces.opens || plainBraces.closes != braces.closes) {
+      return "other braces before " + std::to_string(to);
+    }
+    bool read = readStatement(plain, statement, plainLine);
+    if (!more) return read ? "skipped to the end past " + statement : "";
+    bool readAgain = readStatement(skipping, again, skipLine);
+    if (readAgain != read) return "the statements end differently";
+    if (!read) return "";
+    if (again != statement) return "built " + again + " instead of " + statement;
+    for (size_t i = 0; i < statement.size(); ++i) {
+      if (statement[i] != ' ' && plain.lineOf(i) != skipping.lineOf(i)) {
+        return "other lines for " + statement;
+      }
     }
     if (plain.unreadFrom(plainLine) != skipping.unreadFrom(skipLine)) {
       return "the streams part after " + statement;
