@@ -7,6 +7,11 @@
 #if (defined(__x86_64__) || defined(__i386__)) && defined(__GNUC__)
 #define KINTREE_SCAN_X86 1
 #include <immintrin.h>
+// Not for Windows: there GCC keeps the stack 16-byte aligned only, and
+// 32-byte vectors it spills there may fault.
+#ifndef _WIN32
+#define KINTREE_SCAN_AVX2 1
+#endif
 #endif
 
 namespace {
@@ -122,6 +127,8 @@ __attribute__((target("sse2"))) size_t findTokenStopSse2(const char* data, size_
   return findTokenStopPortable(data, n, i);
 }
 
+#ifdef KINTREE_SCAN_AVX2
+
 __attribute__((target("avx2"))) size_t countLineFeedsAvx2(const char* data, size_t n) {
   size_t count = 0;
   size_t i = 0;
@@ -132,9 +139,9 @@ __attribute__((target("avx2"))) size_t countLineFeedsAvx2(const char* data, size
       __m256i block = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data + i));
       counters = _mm256_sub_epi8(counters, _mm256_cmpeq_epi8(block, lineFeed));
     }
-    alignas(32) uint64_t sums[4];
-    _mm256_store_si256(reinterpret_cast<__m256i*>(sums),
-                       _mm256_sad_epu8(counters, _mm256_setzero_si256()));
+    uint64_t sums[4];
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(sums),
+                        _mm256_sad_epu8(counters, _mm256_setzero_si256()));
     count += static_cast<size_t>(sums[0] + sums[1] + sums[2] + sums[3]);
   }
   return count + countLineFeedsPortable(data + i, n - i);
@@ -200,23 +207,30 @@ __attribute__((target("avx2"))) size_t findTokenStopAvx2(const char* data, size_
   return findTokenStopPortable(data, n, i);
 }
 
-constexpr ScanFunctions kSse2 = {countLineFeedsSse2, findCodeStopSse2, findTokenStopSse2};
 constexpr ScanFunctions kAvx2 = {countLineFeedsAvx2, findCodeStopAvx2, findTokenStopAvx2};
+
+#endif  // KINTREE_SCAN_AVX2
+
+constexpr ScanFunctions kSse2 = {countLineFeedsSse2, findCodeStopSse2, findTokenStopSse2};
 
 #endif  // KINTREE_SCAN_X86
 
 ScanLevel detectLevel() {
 #ifdef KINTREE_SCAN_X86
   __builtin_cpu_init();
+#ifdef KINTREE_SCAN_AVX2
   if (__builtin_cpu_supports("avx2")) return ScanLevel::Avx2;
+#endif
   if (__builtin_cpu_supports("sse2")) return ScanLevel::Sse2;
 #endif
   return ScanLevel::Portable;
 }
 
 const ScanFunctions& functionsFor(ScanLevel level) {
-#ifdef KINTREE_SCAN_X86
+#ifdef KINTREE_SCAN_AVX2
   if (level == ScanLevel::Avx2) return kAvx2;
+#endif
+#ifdef KINTREE_SCAN_X86
   if (level == ScanLevel::Sse2) return kSse2;
 #endif
   (void)level;
