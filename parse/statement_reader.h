@@ -70,10 +70,10 @@ class SourceStream {
 /// Reads the next statement: the text up to and including the next ";", "{"
 /// or "}" outside comments, literals and text blocks, with comments, literal
 /// contents and whole text blocks removed and whitespace collapsed. The
-/// stream's line marks tell the line of each character of it. `line` holds the unread rest of the
-/// current line between calls (empty for a new file, or when the stream
-/// holds it after a skip). False when the input
-/// ends before a terminator; the unfinished text is then dropped.
+/// stream's line marks tell the line of each character of it. `line` holds
+/// the unread rest of the current line between calls (empty for a new file,
+/// or when the stream holds it after a skip). False when the input ends
+/// before a terminator; the unfinished text is then dropped.
 bool readStatement(SourceStream& input, std::string& statement, std::string_view& line);
 
 /// True when three double quotes start at `line[i]`.
