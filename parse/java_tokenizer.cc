@@ -45,6 +45,9 @@ int hexValue(char c) {
 
 }  // namespace
 
+JavaTokenizer::JavaTokenizer(std::string_view text)
+    : text_(text), vectors_(scanLevel() != ScanLevel::Portable) {}
+
 size_t JavaTokenizer::unicodeEscape(size_t i, uint32_t& unit) const {
   size_t n = text_.size();
   if (i + 1 >= n || text_[i] != '\\' || text_[i + 1] != 'u') return 0;
@@ -65,7 +68,7 @@ size_t JavaTokenizer::skipBlanks(size_t i) const {
   size_t n = text_.size();
 #ifdef __SSE2__
   // Indentation makes runs of a dozen blanks common.
-  while (i + 16 <= n) {
+  while (vectors_ && i + 16 <= n) {
     __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text_.data() + i));
     // Tab to carriage return are 9 to 13: c - 9 below 5 without sign, which
     // a signed comparison sees once the top bits are flipped.
