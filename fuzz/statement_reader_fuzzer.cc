@@ -1,11 +1,14 @@
 // Arbitrary bytes through the statement reader: every statement it returns
 // is finished, normalised and made of input bytes, the reading ends, and
 // the statements and the line of each of their characters are those of the
-// plain reference reader (literals, comments and text blocks alike).
+// plain reference reader (literals, comments and text blocks alike), and
+// the skip passes over no statement that the class reader must see; at
+// every scan level.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/char_class.h"
 #include "fuzz/fuzz_support.h"
@@ -35,7 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     require(collapseSpaces(again) == statement, "collapsing twice changed the statement");
     require(line.size() <= size, "the line buffer grew beyond the input");
   }
-  require(fastStatements(text) == referenceStatements(text),
-          "the reader and the reference reader differ");
+  std::vector<StatementWithLines> reference = referenceStatements(text);
+  forEachScanLevel([&](ScanLevel) {
+    require(fastStatements(text) == reference, "the reader and the reference reader differ");
+    require(skipDisagreement(text).empty(), "the skip and the reader differ");
+  });
   return 0;
 }

@@ -1,11 +1,14 @@
 #include "parse/class_parser.h"
 
+#include <algorithm>
+
 #include "base/log.h"
 #include "base/replace.h"
 #include "model/class_list.h"
 #include "parse/class_pattern.h"
 #include "parse/parse_file.h"
 #include "parse/statement_reader.h"
+#include "parse/statement_skipper.h"
 #include "platform/output.h"
 
 namespace {
@@ -85,7 +88,14 @@ void readClasses(std::string_view source, std::vector<FoundClass>& found) {
   std::string normalized;  // a candidate statement after the ", " replacement
   std::string packageName;
   ClassGroups groups;
-  while (readStatement(input, statement, line)) {
+  for (;;) {
+    // Most statements are passed over unbuilt: only their terminators count.
+    SkippedBraces braces;
+    bool more = skipStatements(input, line, braces);
+    nameStack.resize(nameStack.size() - std::min(braces.closes, nameStack.size()));
+    nameStack.resize(nameStack.size() + braces.opens);
+    if (!more) break;
+    if (!readStatement(input, statement, line)) break;
     // The ", " replacement only drops a blank after a comma: it keeps the
     // last character and makes or breaks no keyword with its blank, so the
     // cheap tests may run before it and spare it for most statements. It

@@ -61,7 +61,8 @@ class ClassMatcher {
 
  private:
   bool startsWith(size_t at, std::string_view word) const {
-    return text_.compare(at, word.size(), word) == 0;
+    // Asked at nearly every position: the first byte mostly settles it.
+    return at < text_.size() && text_[at] == word[0] && text_.compare(at, word.size(), word) == 0;
   }
   /// `clause` at `at` with at least one clause character after it before `end`.
   bool clauseAt(std::string_view clause, size_t at, size_t end) const {

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "parse/byte_scan.h"
 #include "parse/java_tokenizer.h"
 
 namespace {

@@ -24,7 +24,7 @@ struct Token {
 /// of it looks ahead.
 class JavaTokenizer {
  public:
-  explicit JavaTokenizer(std::string_view text) : text_(text) {}
+  explicit JavaTokenizer(std::string_view text);
 
   /// The next token; End (empty, at the text's end) when none is left.
   Token next();
@@ -39,8 +39,6 @@ class JavaTokenizer {
   }
 
  private:
-  /// The first index from `i` of a byte that skipStatement() must look at.
-  size_t findStop(size_t i) const;
   /// The first index from `i` that holds no whitespace.
   size_t skipBlanks(size_t i) const;
   /// Skips whitespace and comments from position_.
@@ -56,9 +54,7 @@ class JavaTokenizer {
 
   std::string_view text_;
   size_t position_ = 0;
+  bool vectors_;  // blanks sixteen at a time: tests ask for the portable loop
 };
-
-/// The number of line feeds in `text`.
-size_t countLineFeeds(std::string_view text);
 
 #endif  // KINTREE_PARSE_JAVA_TOKENIZER_H_

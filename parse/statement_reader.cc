@@ -9,6 +9,7 @@
 #endif
 
 #include "base/char_class.h"
+#include "parse/byte_scan.h"
 
 namespace {
 
@@ -65,6 +66,7 @@ size_t copyCode(std::string& statement, std::string_view line, size_t i, size_t 
   // stretch is filled before it is known where the code stops, and a bound
   // keeps that unused room from growing with the rest of a long line.
   constexpr size_t kStretch = 256;
+  bool vectors = scanLevel() != ScanLevel::Portable;
   while (i < limit) {
     size_t end = limit - i > kStretch ? i + kStretch : limit;
     size_t old = statement.size();
@@ -74,10 +76,11 @@ size_t copyCode(std::string& statement, std::string_view line, size_t i, size_t 
     char* out = base + old;
     bool afterSpace = old == 0 || base[old - 1] == ' ';
 #ifdef __SSE2__
+    // Tests ask for the portable loop alone through the scan level.
     // Sixteen bytes at a time: a run of plain code is stored whole, a run of
     // whitespace becomes one blank; the last bytes of the stretch and the
     // byte that stops the copy are left to the loop below.
-    while (i + kBlock <= end) {
+    while (vectors && i + kBlock <= end) {
       __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + i));
       unsigned spaces;
       unsigned specials;
@@ -114,28 +117,6 @@ size_t copyCode(std::string& statement, std::string_view line, size_t i, size_t 
   return i;
 }
 
-/// The number of line feeds in [p, end).
-size_t countLineFeeds(const char* p, const char* end) {
-  size_t count = 0;
-#ifdef __SSE2__
-  // Each block adds 1 to the byte lanes that hold a line feed; the lanes
-  // are summed before one of them can wrap.
-  const __m128i lineFeed = _mm_set1_epi8('\n');
-  while (end - p >= 16) {
-    __m128i lanes = _mm_setzero_si128();
-    for (int blocks = 0; blocks < 255 && end - p >= 16; ++blocks, p += 16) {
-      __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-      lanes = _mm_sub_epi8(lanes, _mm_cmpeq_epi8(block, lineFeed));
-    }
-    __m128i sums = _mm_sad_epu8(lanes, _mm_setzero_si128());
-    count += static_cast<size_t>(_mm_cvtsi128_si32(sums)) +
-             static_cast<size_t>(_mm_extract_epi16(sums, 4));
-  }
-#endif
-  for (; p < end; ++p) count += *p == '\n';
-  return count;
-}
-
 /// Scans a literal closed by `quote` from `i`; returns the index of its
 /// closing quote, or the line's length when it stays open. A backslash
 /// takes the character after it along: an escaped quote closes nothing, and
@@ -153,15 +134,12 @@ size_t scanLiteral(std::string_view line, size_t i, char quote, bool& closedOnLa
   return n;
 }
 
-/// True when three double quotes start at `line[i]`.
+}  // namespace
+
 bool tripleQuoteAt(std::string_view line, size_t i) {
   return i + 2 < line.size() && line[i] == '"' && line[i + 1] == '"' && line[i + 2] == '"';
 }
 
-/// Scans a text block from `i`; returns the index of the last of the three
-/// quotes that close it, or npos when it stays open past the line. A
-/// backslash takes the character after it along, so \""" leaves two quotes
-/// that do not close it.
 size_t closeTextBlock(std::string_view line, size_t i) {
   while (i < line.size()) {
     if (line[i] == '\\') {
@@ -175,13 +153,16 @@ size_t closeTextBlock(std::string_view line, size_t i) {
   return std::string_view::npos;
 }
 
-}  // namespace
-
 SourceStream::SourceStream(std::string_view text) : text_(text) {}
 
 bool SourceStream::readLine(std::string_view& line) {
   if (position_ >= text_.size()) return false;
-  ++lineNumber_;
+  // After a skip the rest of the current line comes first.
+  if (midLine_) {
+    midLine_ = false;
+  } else {
+    ++lineNumber_;
+  }
   size_t end = text_.find('\n', position_);
   if (end == std::string_view::npos) {
     line = text_.substr(position_);
@@ -222,18 +203,55 @@ size_t SourceStream::closeComment(std::string_view& line, size_t from, bool& cro
   size_t start = text_.rfind('\n', close) + 1;  // npos + 1 is 0
   // The lines between are skipped unread; readLine counts the last one.
   const char* lineEnd = text_.data() + lineStart + line.size();
-  lineNumber_ += static_cast<uint32_t>(countLineFeeds(lineEnd, text_.data() + start) - 1);
+  lineNumber_ +=
+      static_cast<uint32_t>(countLineFeeds(std::string_view(
+                                lineEnd, static_cast<size_t>(text_.data() + start - lineEnd))) -
+                            1);
   position_ = start;
   readLine(line);
   return close + 1 - start;
 }
 
+size_t SourceStream::unreadFrom(std::string_view line) const {
+  return line.empty() ? position_ : static_cast<size_t>(line.data() - text_.data());
+}
+
+void SourceStream::resumeAfter(size_t at, std::string_view& line) {
+  // The line feeds passed are counted when a statement next needs line
+  // numbers, in one stretch: from the first unread byte of the first skip
+  // on, the ranges of later skips follow on without a gap.
+  if (uncountedFrom_ == kNoOffset) {
+    uncountedFrom_ = unreadFrom(line);
+    lineNumber_ += line.empty() && !midLine_ ? 1 : 0;
+  }
+  uncountedTo_ = at;
+  line = std::string_view();
+  // The rest of the line is found when it is read, if ever; mostly the
+  // terminator ends its line (text mode, as in readLine).
+  size_t next = at + 1;
+  size_t n = text_.size();
+  if (next + 1 < n && text_[next] == '\r' && text_[next + 1] == '\n') ++next;
+  midLine_ = next >= n || text_[next] != '\n';
+  position_ = midLine_ ? next : next + 1;
+}
+
+void SourceStream::countLines() {
+  if (uncountedFrom_ == kNoOffset) return;
+  lineNumber_ += static_cast<uint32_t>(
+      countLineFeeds(text_.substr(uncountedFrom_, uncountedTo_ - uncountedFrom_)));
+  uncountedFrom_ = kNoOffset;
+}
+
 void SourceStream::startStatement() {
+  countLines();
   marks_.clear();
   marks_.push_back({0, lineNumber_});
 }
 
-void SourceStream::markLine(size_t offset) { marks_.push_back({offset, lineNumber_}); }
+void SourceStream::markLine(size_t offset) {
+  countLines();
+  marks_.push_back({offset, lineNumber_});
+}
 
 uint32_t SourceStream::lineOf(size_t offset) const {
   // Marks rise in offset; a later mark at the same offset is a later line

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "tests/statement_reader_reference.h"
+
 namespace {
 
 /// One line per declaration: line, kind, nesting name, the enclosing
@@ -126,9 +128,11 @@ const ReadingCase kCases[] = {
 class JavaReading : public testing::TestWithParam<ReadingCase> {};
 
 TEST_P(JavaReading, FindsEveryDeclarationAsWritten) {
-  JavaFile file;
-  readJavaFile(GetParam().source, file);
-  EXPECT_EQ(describe(file), GetParam().expected);
+  forEachScanLevel([](ScanLevel level) {
+    JavaFile file;
+    readJavaFile(GetParam().source, file);
+    EXPECT_EQ(describe(file), GetParam().expected) << "level " << static_cast<int>(level);
+  });
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, JavaReading, testing::ValuesIn(kCases),

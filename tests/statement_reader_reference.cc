@@ -1,6 +1,10 @@
 #include "tests/statement_reader_reference.h"
 
+#include <algorithm>
+
 #include "base/char_class.h"
+#include "parse/class_pattern.h"
+#include "parse/statement_skipper.h"
 
 // The reader as its rules are written: line by line, character by
 // character, every comment, literal and text block scanned within its line.
@@ -149,4 +153,76 @@ std::vector<StatementWithLines> referenceStatements(std::string_view source) {
     result.push_back({statement, lines.ofCharacters});
   }
   return result;
+}
+
+std::string skipDisagreement(std::string_view source) {
+  SourceStream plain(source);
+  SourceStream skipping(source);
+  std::string_view plainLine;
+  std::string_view skipLine;
+  std::string statement;
+  std::string again;
+  for (;;) {
+    SkippedBraces braces;
+    bool more = skipStatements(skipping, skipLine, braces);
+    size_t to = skipping.unreadFrom(skipLine);
+    // The statements passed over, read one by one.
+    SkippedBraces plainBraces;
+    while (plain.unreadFrom(plainLine) < to) {
+      if (!readStatement(plain, statement, plainLine)) return "skipped past the end";
+      if (mayBePackage(statement) || mayBeHeader(statement)) return "skipped " + statement;
+      char last = statement.back();
+      size_t braceCount = static_cast<size_t>(std::count(statement.begin(), statement.end(), '{') +
+                                              std::count(statement.begin(), statement.end(), '}'));
+      if (braceCount != (last == ';' ? 0u : 1u)) return "skipped the braces of " + statement;
+      if (last == '{') {
+        ++plainBraces.opens;
+      } else if (last == '}' && plainBraces.opens > 0) {
+        --plainBraces.opens;
+      } else if (last == '}') {
+        ++plainBraces.closes;
+      }
+    }
+    if (plain.unreadFrom(plainLine) != to) return "the streams part after " + statement;
+    if (plainBraces.opens != braces.opens || plainBraces.closes != braces.closes) {
+      return "other braces before " + std::to_string(to);
+    }
+    bool read = readStatement(plain, statement, plainLine);
+    if (!more) return read ? "skipped to the end past " + statement : "";
+    bool readAgain = readStatement(skipping, again, skipLine);
+    if (readAgain != read) return "the statements end differently";
+    if (!read) return "";
+    if (again != statement) return "built " + again + " instead of " + statement;
+    for (size_t i = 0; i < statement.size(); ++i) {
+      if (statement[i] != ' ' && plain.lineOf(i) != skipping.lineOf(i)) {
+        return "other lines for " + statement;
+      }
+    }
+    if (plain.unreadFrom(plainLine) != skipping.unreadFrom(skipLine)) {
+      return "the streams part after " + statement;
+    }
+  }
+}
+
+void forEachScanLevel(const std::function<void(ScanLevel)>& check) {
+  for (ScanLevel level : {ScanLevel::Portable, ScanLevel::Sse2, ScanLevel::Avx2}) {
+    if (level != bestScanLevel() && setScanLevel(level)) check(level);
+  }
+  setScanLevel(bestScanLevel());
+  check(bestScanLevel());
+}
+
+std::string RandomSources::next() {
+  static const std::vector<std::string> kFragments = {
+      "a", "Zq", " ", "\t", "\n", "\r\n", "\r", "\"", "'", "\\", "/", "*", "/*", "*/", "//", ";",
+      "{", "}", "/;", "/{", "/}", "x;", "\v", "\f", "/**/", "\\\"", "\xc3", "\"\"\"", "\\\\",
+      "\\\"\"\"", "\"\"",
+      // Words the skip must not pass over, whole, cut or near misses.
+      "class ", "interface ", "package ", "cla", "ss", "inte", "rface", "pack", "age", "Class",
+      // Runs that reach across the 16- and 32-byte blocks and the 256-byte
+      // stretches the copy works in.
+      std::string(17, ' '), "longIdentifierName_0123", "a b\t c  d \f e", std::string(300, 'k')};
+  std::string text;
+  for (size_t n = below(60); n > 0; --n) text += kFragments[below(kFragments.size())];
+  return text;
 }

@@ -2,10 +2,13 @@
 #define KINTREE_TESTS_STATEMENT_READER_REFERENCE_H_
 
 #include <cstdint>
+#include <functional>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "parse/byte_scan.h"
 #include "parse/statement_reader.h"
 
 /// The lines a reading has passed: the caller keeps one per file.
@@ -34,5 +37,30 @@ struct StatementWithLines {
 std::vector<StatementWithLines> fastStatements(std::string_view source);
 /// Every statement of `source` by referenceReadStatement.
 std::vector<StatementWithLines> referenceStatements(std::string_view source);
+
+/// Reads `source` with skipStatement where it may, as the class reader
+/// does, beside a reading of every statement with readStatement; tells the
+/// first disagreement, or returns "": a statement skipped that might declare
+/// something or holds another brace, a statement built differently or with
+/// other lines, or streams that do not stand at the same place afterwards.
+std::string skipDisagreement(std::string_view source);
+
+/// Runs `check` at every scan level this processor has, the best last, and
+/// leaves the best in use.
+void forEachScanLevel(const std::function<void(ScanLevel)>& check);
+
+/// Random sources from fragments that meet every rule of the reader and the
+/// skip: quotes, escapes, both comment kinds, terminators, slashes before
+/// them, line ends with and without carriage returns, blanks of every kind
+/// and the words that make a statement worth building, whole and cut.
+class RandomSources {
+ public:
+  std::string next();
+
+ private:
+  size_t below(size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random_); }
+
+  std::mt19937 random_{20260610};
+};
 
 #endif  // KINTREE_TESTS_STATEMENT_READER_REFERENCE_H_

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
@@ -25,7 +24,11 @@ struct ReaderCase {
 class StatementReaderTest : public testing::TestWithParam<ReaderCase> {};
 
 TEST_P(StatementReaderTest, YieldsStatements) {
-  EXPECT_EQ(statementsOf(GetParam().source), GetParam().statements) << GetParam().name;
+  forEachScanLevel([](ScanLevel level) {
+    EXPECT_EQ(statementsOf(GetParam().source), GetParam().statements)
+        << GetParam().name << " at level " << static_cast<int>(level);
+    EXPECT_EQ(skipDisagreement(GetParam().source), "") << GetParam().name;
+  });
 }
 
 const ReaderCase kReaderCases[] = {
@@ -79,6 +82,10 @@ const ReaderCase kReaderCases[] = {
     {"comment closed by the last character", "a /* x */\nb;\n", {"a b;"}},
     {"crlf lines inside a comment", "a /* x\r\n y */ b;\r\n", {"a b;"}},
     {"brace after a slash in a comment's tail", "/* x */ a /{ b;\n", {"a /{ b;"}},
+    {"comment cutting a keyword joins it", "clas/* x */s A {\n", {"class A {"}},
+    {"literal cutting a keyword joins it", "inter'x'face I {\n", {"interface I {"}},
+    {"keyword after a slash", "a/package b;\n", {"a/package b;"}},
+    {"keyword inside a literal is no keyword", "x = \"class A {\"; }\n", {"x = ;", "}"}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, StatementReaderTest, testing::ValuesIn(kReaderCases),
@@ -99,41 +106,24 @@ TEST(CollapseSpacesTest, TrimsAndCollapsesEveryWhitespaceKind) {
   EXPECT_EQ(collapseSpaces(high), "a\xA0 b");
 }
 
-// Random sources from fragments that meet every rule of the reader:
-// quotes, escapes, both comment kinds, terminators, slashes before them,
-// line ends with and without carriage returns, and blanks of every kind.
-class RandomSources {
- public:
-  std::string next() {
-    std::string text;
-    for (size_t n = below(60); n > 0; --n) text += kFragments[below(kFragments.size())];
-    return text;
-  }
-
- private:
-  size_t below(size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random_); }
-
-  const std::vector<std::string> kFragments = {
-      "a", "Zq", " ", "\t", "\n", "\r\n", "\r", "\"", "'", "\\", "/", "*", "/*", "*/", "//", ";",
-      "{", "}", "/;", "/{", "x;", "\v", "\f", "/**/", "\\\"", "\xc3", "\"\"\"", "\\\\", "\\\"\"\"",
-      "\"\"",
-      // Runs that reach across the 16-byte blocks and 256-byte stretches the
-      // copy works in.
-      std::string(17, ' '), "longIdentifierName_0123", "a b\t c  d \f e", std::string(300, 'k')};
-  std::mt19937 random_{20260610};
-};
-
-// The line marks must tell for every character the line it came from.
+// The line marks must tell for every character the line it came from, and
+// the skip must build every statement that the class reader looks at, at
+// every scan level.
 TEST(StatementReaderTest, AgreesWithLineByLineReaderOnRandomSources) {
-  RandomSources sources;
-  size_t statements = 0;
-  for (int round = 0; round < 20000 && !HasFailure(); ++round) {
-    std::string source = sources.next();
-    std::vector<StatementWithLines> fast = fastStatements(source);
-    ASSERT_TRUE(referenceStatements(source) == fast) << '"' << source << '"';
-    statements += fast.size();
-  }
-  EXPECT_GT(statements, 15000u);
+  forEachScanLevel([](ScanLevel level) {
+    RandomSources sources;
+    size_t statements = 0;
+    for (int round = 0; round < 20000 && !testing::Test::HasFailure(); ++round) {
+      std::string source = sources.next();
+      std::vector<StatementWithLines> fast = fastStatements(source);
+      ASSERT_TRUE(referenceStatements(source) == fast)
+          << "level " << static_cast<int>(level) << ": \"" << source << '"';
+      ASSERT_EQ(skipDisagreement(source), "")
+          << "level " << static_cast<int>(level) << ": \"" << source << '"';
+      statements += fast.size();
+    }
+    EXPECT_GT(statements, 15000u);
+  });
 }
 
 TEST(StatementReaderTest, MarksTellTheLineOfEachCharacter) {
