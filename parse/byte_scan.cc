@@ -21,6 +21,7 @@ struct ScanFunctions {
   size_t (*countLineFeeds)(const char* data, size_t n);
   size_t (*findCodeStop)(const char* data, size_t n, size_t i);
   size_t (*findTokenStop)(const char* data, size_t n, size_t i);
+  size_t (*findLiteralStop)(const char* data, size_t n, size_t i, char quote);
 };
 
 // For findCodeStop: 1 for a byte that stops it, the byte that must follow
@@ -61,8 +62,13 @@ size_t findTokenStopPortable(const char* data, size_t n, size_t i) {
   return i;
 }
 
+size_t findLiteralStopPortable(const char* data, size_t n, size_t i, char quote) {
+  while (i < n && data[i] != quote && data[i] != '\\' && data[i] != '\n') ++i;
+  return i;
+}
+
 constexpr ScanFunctions kPortable = {countLineFeedsPortable, findCodeStopPortable,
-                                     findTokenStopPortable};
+                                     findTokenStopPortable, findLiteralStopPortable};
 
 #ifdef KINTREE_SCAN_X86
 
@@ -125,6 +131,23 @@ __attribute__((target("sse2"))) size_t findTokenStopSse2(const char* data, size_
     i += 16;
   }
   return findTokenStopPortable(data, n, i);
+}
+
+__attribute__((target("sse2"))) size_t findLiteralStopSse2(const char* data, size_t n, size_t i,
+                                                           char quote) {
+  const __m128i quotes = _mm_set1_epi8(quote);
+  const __m128i backslashes = _mm_set1_epi8('\\');
+  const __m128i lineFeeds = _mm_set1_epi8('\n');
+  while (i + 16 <= n) {
+    __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+    __m128i stops = _mm_or_si128(
+        _mm_cmpeq_epi8(block, quotes),
+        _mm_or_si128(_mm_cmpeq_epi8(block, backslashes), _mm_cmpeq_epi8(block, lineFeeds)));
+    unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(stops));
+    if (mask != 0) return i + static_cast<unsigned>(__builtin_ctz(mask));
+    i += 16;
+  }
+  return findLiteralStopPortable(data, n, i, quote);
 }
 
 #ifdef KINTREE_SCAN_AVX2
@@ -207,11 +230,30 @@ __attribute__((target("avx2"))) size_t findTokenStopAvx2(const char* data, size_
   return findTokenStopPortable(data, n, i);
 }
 
-constexpr ScanFunctions kAvx2 = {countLineFeedsAvx2, findCodeStopAvx2, findTokenStopAvx2};
+__attribute__((target("avx2"))) size_t findLiteralStopAvx2(const char* data, size_t n, size_t i,
+                                                           char quote) {
+  const __m256i quotes = _mm256_set1_epi8(quote);
+  const __m256i backslashes = _mm256_set1_epi8('\\');
+  const __m256i lineFeeds = _mm256_set1_epi8('\n');
+  while (i + 32 <= n) {
+    __m256i block = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data + i));
+    __m256i stops = _mm256_or_si256(_mm256_cmpeq_epi8(block, quotes),
+                                    _mm256_or_si256(_mm256_cmpeq_epi8(block, backslashes),
+                                                    _mm256_cmpeq_epi8(block, lineFeeds)));
+    unsigned mask = static_cast<unsigned>(_mm256_movemask_epi8(stops));
+    if (mask != 0) return i + static_cast<unsigned>(__builtin_ctz(mask));
+    i += 32;
+  }
+  return findLiteralStopPortable(data, n, i, quote);
+}
+
+constexpr ScanFunctions kAvx2 = {countLineFeedsAvx2, findCodeStopAvx2, findTokenStopAvx2,
+                                 findLiteralStopAvx2};
 
 #endif  // KINTREE_SCAN_AVX2
 
-constexpr ScanFunctions kSse2 = {countLineFeedsSse2, findCodeStopSse2, findTokenStopSse2};
+constexpr ScanFunctions kSse2 = {countLineFeedsSse2, findCodeStopSse2, findTokenStopSse2,
+                                 findLiteralStopSse2};
 
 #endif  // KINTREE_SCAN_X86
 
@@ -271,4 +313,8 @@ size_t findCodeStop(std::string_view text, size_t from) {
 
 size_t findTokenStop(std::string_view text, size_t from) {
   return gActive->findTokenStop(text.data(), text.size(), from);
+}
+
+size_t findLiteralStop(std::string_view text, size_t from, char quote) {
+  return gActive->findLiteralStop(text.data(), text.size(), from, quote);
 }

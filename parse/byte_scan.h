@@ -35,4 +35,9 @@ size_t findCodeStop(std::string_view text, size_t from);
 /// backslash. The text's size when there is none.
 size_t findTokenStop(std::string_view text, size_t from);
 
+/// The first index from `from` on of `quote`, a backslash or a line feed:
+/// where the Java tokenizer must look again inside a string or character
+/// literal. The text's size when there is none.
+size_t findLiteralStop(std::string_view text, size_t from, char quote);
+
 #endif  // KINTREE_PARSE_BYTE_SCAN_H_

@@ -140,13 +140,11 @@ size_t JavaTokenizer::skipQuoted(size_t i, char quote) const {
   // pairs are consumed together, so it may start a Unicode escape.
   size_t n = text_.size();
   while (i < n) {
+    i = findLiteralStop(text_, i, quote);
+    if (i == n) break;
     char c = text_[i];
     if (c == quote) return i + 1;
     if (c == '\n') return i;
-    if (c != '\\') {
-      ++i;
-      continue;
-    }
     uint32_t unit = 0;
     size_t end = unicodeEscape(i, unit);
     if (end == 0) {

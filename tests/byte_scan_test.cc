@@ -27,6 +27,13 @@ size_t plainTokenStop(std::string_view text, size_t from) {
   return text.size();
 }
 
+size_t plainLiteralStop(std::string_view text, size_t from, char quote) {
+  for (size_t i = from; i < text.size(); ++i) {
+    if (text[i] == quote || text[i] == '\\' || text[i] == '\n') return i;
+  }
+  return text.size();
+}
+
 // Sparse interesting bytes in long runs of others, so that stops fall on
 // every place of a block, on block edges, between a pair's two bytes and in
 // the tail that the vector loops leave; texts of every length up to a few
@@ -51,6 +58,10 @@ TEST(ByteScanTest, EveryLevelFindsWhatThePlainScanFinds) {
             << static_cast<int>(level) << " from " << from << ": " << text;
         ASSERT_EQ(findTokenStop(text, from), plainTokenStop(text, from))
             << static_cast<int>(level) << " from " << from << ": " << text;
+        for (char quote : {'"', '\''}) {
+          ASSERT_EQ(findLiteralStop(text, from, quote), plainLiteralStop(text, from, quote))
+              << static_cast<int>(level) << " from " << from << ": " << text;
+        }
       }
     }
   });
