@@ -116,6 +116,12 @@ void JavaTokenizer::skipSpace() {
   position_ = i;
 }
 
+size_t JavaTokenizer::unitAt(size_t i, uint32_t& unit) const {
+  unit = static_cast<unsigned char>(text_[i]);
+  size_t end = text_[i] == '\\' ? unicodeEscape(i, unit) : 0;
+  return end != 0 ? end : i + 1;
+}
+
 size_t JavaTokenizer::skipWord(size_t i) const {
   size_t n = text_.size();
   while (i < n) {
@@ -189,12 +195,8 @@ Token JavaTokenizer::next() {
     return token;
   }
   char c = text_[i];
-  uint32_t unit = static_cast<unsigned char>(c);
-  size_t after = i + 1;
-  if (c == '\\') {
-    size_t end = unicodeEscape(i, unit);
-    if (end != 0) after = end;
-  }
+  uint32_t unit = 0;
+  size_t after = unitAt(i, unit);
   if (isWordUnit(unit)) {
     token.kind = unit >= '0' && unit <= '9' ? TokenKind::Literal : TokenKind::Identifier;
     token.end = skipWord(after);
@@ -220,12 +222,8 @@ void JavaTokenizer::skipStatement() {
     i = findTokenStop(text_, i);
     if (i >= n) break;
     char c = text_[i];
-    uint32_t unit = static_cast<unsigned char>(c);
-    size_t after = i + 1;
-    if (c == '\\') {
-      size_t end = unicodeEscape(i, unit);
-      if (end != 0) after = end;
-    }
+    uint32_t unit = 0;
+    size_t after = unitAt(i, unit);
     if (endsStatement(unit)) break;
     if (c == '"' && i + 2 < n && text_[i + 1] == '"' && text_[i + 2] == '"') {
       i = skipTextBlock(i + 3);

@@ -51,6 +51,8 @@ class JavaTokenizer {
   /// When a Unicode escape ("\u0022", also "\uuu0022") starts at `i`: its
   /// character (an unsigned UTF-16 unit) and its end; 0 otherwise.
   size_t unicodeEscape(size_t i, uint32_t& unit) const;
+  /// The character at `i` (a Unicode escape decoded) and the index after it.
+  size_t unitAt(size_t i, uint32_t& unit) const;
 
   std::string_view text_;
   size_t position_ = 0;
